@@ -1,0 +1,304 @@
+#include "Ventil.h"
+
+#include "OvladaceOkna.h"
+#include "PrikazSpocitej.h"
+#include "steam/NaplnTabulku.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+// The bundled face stands in for the design's dialog font and for its
+// "MS Sans Serif": metric-compatible with the fonts the layout was drawn
+// for, so every caption fits its control, with Central European glyphs.
+const QString Pismo = QStringLiteral("Carlito");
+constexpr double BodyPismaOkna = 8.0;
+
+void ZaregistrujPisma()
+{
+    static const bool hotovo = [] {
+        QFontDatabase::addApplicationFont(QStringLiteral(":/res/fonts/Carlito-Regular.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/res/fonts/Carlito-Bold.ttf"));
+        return true;
+    }();
+    Q_UNUSED(hotovo);
+}
+
+// The style draws a group frame's caption over its top line, with the
+// frame's contents placed from its outer corner as designed; Fusion puts the
+// caption above the line, where the option buttons of Frame1 would cover it.
+QStyle *StylOkna()
+{
+    static QStyle *styl = QStyleFactory::create(QStringLiteral("Windows"));
+    return styl;
+}
+
+// Flow captions and units by medium (water, steam, condensate).
+struct PopisPrutoku
+{
+    const char *tok;
+    const char *jednotka;
+};
+constexpr PopisPrutoku PopisyPrutoku[3] = {
+    {"Objemový tok", "m3/h"},
+    {"Hmotnostní tok", "kg/h"},
+    {"Objemový tok", "m3/h"},
+};
+
+// Rows that Viditelnost shows or hides, in the order it sets them.
+struct PravidloViditelnosti
+{
+    std::initializer_list<const char *> ovladace;
+    bool (*zobrazit)(const Stav &);
+};
+const PravidloViditelnosti PravidlaViditelnosti[] = {
+    {{"Lvykon", "LJVykon", "TVykon"},
+     [](const Stav &s) { return s.Zpusob1 && (s.Medium1 || s.Medium2 || s.Medium3); }},
+    {{"LDeltaT", "LJDeltaT", "TDeltaT"}, [](const Stav &s) { return s.Zpusob1 && s.Medium1; }},
+    {{"LPpary", "LJPpary", "TPpary", "LSuchost", "LJSuchost", "TSuchost"},
+     [](const Stav &s) { return s.Zpusob1 && (s.Medium2 || s.Medium3); }},
+    {{"LZprutok", "LJZprutok", "TZprutok"}, [](const Stav &s) { return s.Zpusob2; }},
+    {{"LObjem1", "LJObjem1", "TObjem1", "LObjem2", "LJObjem2", "TObjem2", "LObjem12", "LJObjem12",
+      "TObjem12"},
+     [](const Stav &s) { return s.Medium2; }},
+};
+
+QRect Obdelnik(const PopisOvladace &p)
+{
+    return {Pixely(p.vlevo), Pixely(p.nahore), Pixely(p.sirka), Pixely(p.vyska)};
+}
+
+} // namespace
+
+Ventil::Ventil(QWidget *parent) : QWidget(parent)
+{
+    ZaregistrujPisma();
+    setObjectName(QStringLiteral("Ventil"));
+    setWindowTitle(QStringLiteral("Ventil"));
+    setWindowIcon(QIcon(QStringLiteral(":/res/ikona.png")));
+    setStyle(StylOkna());
+    setFont(QFont(Pismo, BodyPismaOkna));
+    setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
+
+    VytvorOvladace();
+    NastavPoradiTabulatoru();
+    PripojUdalosti();
+    Nacteni();
+}
+
+void Ventil::VytvorOvladace()
+{
+    for (const PopisOvladace &p : Ovladace) {
+        QWidget *rodic = p.kontejner ? ovladace_.value(QString::fromUtf8(p.kontejner)) : this;
+        const QString text = QString::fromUtf8(p.text);
+        QWidget *w = nullptr;
+        switch (p.druh) {
+        case DruhOvladace::Popisek:
+        case DruhOvladace::VystupniPole: {
+            auto *l = new QLabel(text, rodic);
+            l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            l->setTextFormat(Qt::PlainText);
+            l->setAutoFillBackground(true);
+            if (p.druh == DruhOvladace::VystupniPole)
+                l->setFrameStyle(QFrame::Box | QFrame::Plain);
+            w = l;
+            break;
+        }
+        case DruhOvladace::TextovePole:
+            w = new QLineEdit(text, rodic);
+            break;
+        case DruhOvladace::Prepinac: {
+            auto *r = new QRadioButton(text, rodic);
+            r->setChecked(p.vlastnosti & Vybrany);
+            w = r;
+            break;
+        }
+        case DruhOvladace::Tlacitko: {
+            auto *b = new QPushButton(text, rodic);
+            b->setAutoDefault(false);
+            b->setDefault(false);
+            w = b;
+            break;
+        }
+        case DruhOvladace::Ramecek:
+            w = new QGroupBox(text, rodic);
+            break;
+        case DruhOvladace::Obrazek: {
+            auto *l = new QLabel(rodic);
+            l->setPixmap(QPixmap(text));
+            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            w = l;
+            break;
+        }
+        }
+        w->setObjectName(QString::fromUtf8(p.jmeno));
+        w->setStyle(StylOkna());
+        w->setGeometry(Obdelnik(p));
+        if (p.vlastnosti & AzurovePozadi) {
+            QPalette paleta = w->palette();
+            paleta.setColor(QPalette::Window, QColor(128, 255, 255));
+            w->setPalette(paleta);
+            w->setAutoFillBackground(true);
+        }
+        if (p.vlastnosti & Skryty)
+            w->hide();
+        // Plain labels and pictures lie beneath the other controls of their
+        // container where they overlap: the caption of "Delta T" reaches under
+        // its field, that of the flow result under its border.
+        if (p.druh == DruhOvladace::Popisek || p.druh == DruhOvladace::Obrazek)
+            w->lower();
+        ovladace_.insert(w->objectName(), w);
+    }
+
+    for (const PismoOvladace &p : PismaOvladacu) {
+        QFont f(Pismo);
+        f.setPointSizeF(p.body);
+        f.setBold(p.tucne);
+        ovladac(p.jmeno)->setFont(f);
+    }
+}
+
+void Ventil::NastavPoradiTabulatoru()
+{
+    std::vector<const PopisOvladace *> poradi;
+    for (const PopisOvladace &p : Ovladace) {
+        const QWidget *w = ovladac(p.jmeno);
+        if (p.tabIndex >= 0 && w->focusPolicy() & Qt::TabFocus)
+            poradi.push_back(&p);
+    }
+    std::sort(poradi.begin(), poradi.end(),
+              [](auto a, auto b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < poradi.size(); ++i)
+        setTabOrder(ovladac(poradi[i - 1]->jmeno), ovladac(poradi[i]->jmeno));
+
+    // The focus starts on the first shown control in that order.
+    for (const PopisOvladace *p : poradi) {
+        QWidget *w = ovladac(p->jmeno);
+        if (!w->isHidden()) {
+            w->setFocus();
+            break;
+        }
+    }
+}
+
+void Ventil::PripojUdalosti()
+{
+    const auto prepinac = [this](const char *jmeno) {
+        return static_cast<QRadioButton *>(ovladac(jmeno));
+    };
+    // clicked, not toggled: it comes once per selection by mouse, keyboard
+    // or arrow keys, and never from setChecked.
+    connect(prepinac("TMedium1"), &QRadioButton::clicked, this, [this] { ZvolMedium(1); });
+    connect(prepinac("TMedium2"), &QRadioButton::clicked, this, [this] { ZvolMedium(2); });
+    connect(prepinac("TMedium3"), &QRadioButton::clicked, this, [this] { ZvolMedium(3); });
+    connect(prepinac("TZpusob1"), &QRadioButton::clicked, this, [this] { ZvolZpusob(1); });
+    connect(prepinac("TZpusob2"), &QRadioButton::clicked, this, [this] { ZvolZpusob(2); });
+    connect(static_cast<QPushButton *>(ovladac("TPocitej")), &QPushButton::clicked, this,
+            &Ventil::TPocitejClick);
+    connect(static_cast<QPushButton *>(ovladac("TKonec")), &QPushButton::clicked, this,
+            &Ventil::TKonecClick);
+}
+
+// Load handler: the steam table first, then the start mode (flow from heat
+// power, water). It touches no control: the window as built already shows
+// that mode.
+void Ventil::Nacteni()
+{
+    NaplnTabulku(stav_.TabulkaPary);
+    stav_.Zpusob1 = true;
+    stav_.Zpusob2 = false;
+    stav_.Medium1 = true;
+    stav_.Medium2 = false;
+    stav_.Medium3 = false;
+}
+
+void Ventil::ZvolMedium(int medium)
+{
+    const PopisPrutoku &popis = PopisyPrutoku[medium - 1];
+    popisek("LPrutok")->setText(QString::fromUtf8(popis.tok));
+    popisek("LZprutok")->setText(QString::fromUtf8(popis.tok));
+    popisek("LJPrutok")->setText(QString::fromUtf8(popis.jednotka));
+    popisek("LJZprutok")->setText(QString::fromUtf8(popis.jednotka));
+    stav_.Medium1 = medium == 1;
+    stav_.Medium2 = medium == 2;
+    stav_.Medium3 = medium == 3;
+    Viditelnost();
+}
+
+void Ventil::ZvolZpusob(int zpusob)
+{
+    stav_.Zpusob1 = zpusob == 1;
+    stav_.Zpusob2 = zpusob == 2;
+    Viditelnost();
+}
+
+void Ventil::Viditelnost()
+{
+    for (const PravidloViditelnosti &pravidlo : PravidlaViditelnosti) {
+        const bool zobrazit = pravidlo.zobrazit(stav_);
+        for (const char *jmeno : pravidlo.ovladace)
+            ovladac(jmeno)->setVisible(zobrazit);
+    }
+}
+
+void Ventil::TPocitejClick()
+{
+    const auto text = [this](const char *jmeno) { return pole(jmeno)->text().toStdString(); };
+    const TextyVstupu texty{text("TVykon"), text("TDeltaP"),  text("TDeltaT"),
+                            text("TPpary"), text("TZprutok"), text("TSuchost")};
+    const std::string oddelovac = QLocale::system().decimalPoint().toStdString();
+
+    const ZapisDoOkna zapis = Spocitej(stav_, texty, oddelovac);
+
+    const auto zapisPole = [this](const char *jmeno, const std::optional<std::string> &t) {
+        if (t)
+            pole(jmeno)->setText(QString::fromStdString(*t));
+    };
+    const auto zapisPopisek = [this](const char *jmeno, const std::optional<std::string> &t) {
+        if (t)
+            popisek(jmeno)->setText(QString::fromStdString(*t));
+    };
+    zapisPole("TSuchost", zapis.TSuchost);
+    zapisPole("TPpary", zapis.TPpary);
+    zapisPopisek("TPrutok", zapis.TPrutok);
+    zapisPopisek("TObjem1", zapis.TObjem1);
+    zapisPopisek("TObjem12", zapis.TObjem12);
+    zapisPopisek("TObjem2", zapis.TObjem2);
+    zapisPopisek("Tkvs", zapis.Tkvs);
+    popisek("THlaska")->setText(QString::fromStdString(zapis.THlaska));
+}
+
+// Ends the program at once, nothing asked, nothing saved.
+void Ventil::TKonecClick()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+QWidget *Ventil::ovladac(const char *jmeno) const
+{
+    return ovladace_.value(QString::fromUtf8(jmeno));
+}
+
+QLineEdit *Ventil::pole(const char *jmeno) const
+{
+    return static_cast<QLineEdit *>(ovladac(jmeno));
+}
+
+QLabel *Ventil::popisek(const char *jmeno) const
+{
+    return static_cast<QLabel *>(ovladac(jmeno));
+}
