@@ -26,6 +26,7 @@ namespace {
 // for, so every caption fits its control, with Central European glyphs.
 const QString Pismo = QStringLiteral("Carlito");
 constexpr double BodyPismaOkna = 8.0;
+constexpr int MaxDelkaTextu = 32767;
 
 void ZaregistrujPisma()
 {
@@ -117,9 +118,15 @@ void Ventil::VytvorOvladace()
             w = l;
             break;
         }
-        case DruhOvladace::TextovePole:
-            w = new QLineEdit(text, rodic);
+        case DruhOvladace::TextovePole: {
+            auto *e = new QLineEdit(text, rodic);
+            // Accepts any text up to this many characters; a longer paste is
+            // cut there. Far beyond any number a field holds, and it keeps
+            // typing and computing instant whatever is pasted.
+            e->setMaxLength(MaxDelkaTextu);
+            w = e;
             break;
+        }
         case DruhOvladace::Prepinac: {
             auto *r = new QRadioButton(text, rodic);
             r->setChecked(p.vlastnosti & Vybrany);
