@@ -62,3 +62,17 @@ const std::array<PismoOvladace, 5> PismaOvladacu = {{
     {"THlaska", 13.5, true},
 }};
 // clang-format on
+
+const std::array<RadekHodnoty, 11> RadkyHodnot = {{
+    {"Lvykon", "TVykon", "LJVykon"},
+    {"LDeltaT", "TDeltaT", "LJDeltaT"},
+    {"LPpary", "TPpary", "LJPpary"},
+    {"LSuchost", "TSuchost", "LJSuchost"},
+    {"LZprutok", "TZprutok", "LJZprutok"},
+    {"LDeltaP", "TDeltaP", "LJDeltaP"},
+    {"LPrutok", "TPrutok", "LJPrutok"},
+    {"LObjem1", "TObjem1", "LJObjem1"},
+    {"LObjem2", "TObjem2", "LJObjem2"},
+    {"LObjem12", "TObjem12", "LJObjem12"},
+    {"Lkvs", "Tkvs", "Label1"},
+}};

@@ -54,3 +54,14 @@ inline constexpr int VyskaOkna = 7560;  // 504 px
 
 extern const std::array<PopisOvladace, 47> Ovladace;
 extern const std::array<PismoOvladace, 5> PismaOvladacu;
+
+// The rows of values: caption label, field, unit label. A screen reader
+// speaks a field by its caption and unit ("Výkon, kW").
+struct RadekHodnoty
+{
+    const char *popisek;
+    const char *pole;
+    const char *jednotka;
+};
+
+extern const std::array<RadekHodnoty, 11> RadkyHodnot;

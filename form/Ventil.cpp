@@ -2,6 +2,7 @@
 
 #include "OvladaceOkna.h"
 #include "PrikazSpocitej.h"
+#include "Pristupnost.h"
 #include "steam/NaplnTabulku.h"
 
 #include <QApplication>
@@ -77,6 +78,22 @@ const PravidloViditelnosti PravidlaViditelnosti[] = {
      [](const Stav &s) { return s.Medium2; }},
 };
 
+// A picture at the screen's pixel density: the twice-as-large drawing on
+// high-density screens, so it stays sharp instead of being scaled up.
+QPixmap NactiObrazek(const QString &cesta, qreal pomerPixelu)
+{
+    if (pomerPixelu > 1.0) {
+        QString cesta2x = cesta;
+        cesta2x.replace(QLatin1String(".gif"), QLatin1String("@2x.png"));
+        QPixmap obrazek(cesta2x);
+        if (!obrazek.isNull()) {
+            obrazek.setDevicePixelRatio(2.0);
+            return obrazek;
+        }
+    }
+    return QPixmap(cesta);
+}
+
 QRect Obdelnik(const PopisOvladace &p)
 {
     return {Pixely(p.vlevo), Pixely(p.nahore), Pixely(p.sirka), Pixely(p.vyska)};
@@ -87,14 +104,18 @@ QRect Obdelnik(const PopisOvladace &p)
 Ventil::Ventil(QWidget *parent) : QWidget(parent)
 {
     ZaregistrujPisma();
+    ZaregistrujPristupnost();
     setObjectName(QStringLiteral("Ventil"));
     setWindowTitle(QStringLiteral("Ventil"));
-    setWindowIcon(QIcon(QStringLiteral(":/res/ikona.png")));
+    QIcon ikona(QStringLiteral(":/res/ikona.png"));
+    ikona.addFile(QStringLiteral(":/res/ikona@2x.png"));
+    setWindowIcon(ikona);
     setStyle(StylOkna());
     setFont(QFont(Pismo, BodyPismaOkna));
     setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
 
     VytvorOvladace();
+    PojmenujPole();
     NastavPoradiTabulatoru();
     PripojUdalosti();
     Nacteni();
@@ -113,8 +134,10 @@ void Ventil::VytvorOvladace()
             l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             l->setTextFormat(Qt::PlainText);
             l->setAutoFillBackground(true);
-            if (p.druh == DruhOvladace::VystupniPole)
+            if (p.druh == DruhOvladace::VystupniPole) {
                 l->setFrameStyle(QFrame::Box | QFrame::Plain);
+                OznacVystupniPole(l);
+            }
             w = l;
             break;
         }
@@ -145,7 +168,7 @@ void Ventil::VytvorOvladace()
             break;
         case DruhOvladace::Obrazek: {
             auto *l = new QLabel(rodic);
-            l->setPixmap(QPixmap(text));
+            l->setPixmap(NactiObrazek(text, devicePixelRatioF()));
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
             break;
@@ -175,6 +198,19 @@ void Ventil::VytvorOvladace()
         f.setPointSizeF(p.body);
         f.setBold(p.tucne);
         ovladac(p.jmeno)->setFont(f);
+    }
+}
+
+// Fields are spoken by their caption and unit; the flow rows' captions
+// follow the medium, so this runs again when it changes.
+void Ventil::PojmenujPole()
+{
+    for (const RadekHodnoty &r : RadkyHodnot) {
+        QString jmeno = popisek(r.popisek)->text();
+        const QString jednotka = popisek(r.jednotka)->text();
+        if (jednotka != QLatin1String("-")) // dimensionless
+            jmeno += QLatin1String(", ") + jednotka;
+        ovladac(r.pole)->setAccessibleName(jmeno);
     }
 }
 
@@ -242,6 +278,7 @@ void Ventil::ZvolMedium(int medium)
     stav_.Medium1 = medium == 1;
     stav_.Medium2 = medium == 2;
     stav_.Medium3 = medium == 3;
+    PojmenujPole();
     Viditelnost();
 }
 
@@ -275,8 +312,10 @@ void Ventil::TPocitejClick()
             pole(jmeno)->setText(QString::fromStdString(*t));
     };
     const auto zapisPopisek = [this](const char *jmeno, const std::optional<std::string> &t) {
-        if (t)
+        if (t) {
             popisek(jmeno)->setText(QString::fromStdString(*t));
+            OznamVysledek(popisek(jmeno));
+        }
     };
     zapisPole("TSuchost", zapis.TSuchost);
     zapisPole("TPpary", zapis.TPpary);
@@ -286,6 +325,7 @@ void Ventil::TPocitejClick()
     zapisPopisek("TObjem2", zapis.TObjem2);
     zapisPopisek("Tkvs", zapis.Tkvs);
     popisek("THlaska")->setText(QString::fromStdString(zapis.THlaska));
+    OznamHlasku(popisek("THlaska"));
 }
 
 // Ends the program at once, nothing asked, nothing saved.

@@ -24,6 +24,7 @@ public:
 
 private:
     void VytvorOvladace();
+    void PojmenujPole();
     void NastavPoradiTabulatoru();
     void PripojUdalosti();
 
