@@ -1,0 +1,140 @@
+// What a screen reader and a keyboard-only user get from the window.
+#include "form/Ventil.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+QString Jmeno(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class TestPristupnost : public QObject
+{
+    Q_OBJECT
+
+    QWidget *w(const char *jmeno) { return okno->findChild<QWidget *>(jmeno); }
+    void klik(const char *jmeno)
+    {
+        QWidget *c = w(jmeno);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
+    }
+    QString oddelovac() const { return QLocale::system().decimalPoint(); }
+
+    Ventil *okno = nullptr;
+
+private slots:
+    void init()
+    {
+        okno = new Ventil;
+        okno->show();
+        QVERIFY(QTest::qWaitForWindowExposed(okno));
+    }
+    void cleanup() { delete okno; }
+
+    void jmenaPoli_data()
+    {
+        QTest::addColumn<QString>("medium");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("jmeno");
+        const auto radek = [](const char *medium, const char *pole, const char *jmeno) {
+            QTest::addRow("%s %s", medium, pole) << medium << pole << QString::fromUtf8(jmeno);
+        };
+        radek("TMedium1", "TVykon", "Výkon, kW");
+        radek("TMedium1", "TDeltaT", "Delta T, °K");
+        radek("TMedium1", "TPpary", "Tlak páry, kPa abs (max 2000)");
+        radek("TMedium1", "TSuchost", "Suchost");
+        radek("TMedium1", "TZprutok", "Objemový tok, m3/h");
+        radek("TMedium1", "TDeltaP", "Tlaková ztráta na ventilu, kPa");
+        radek("TMedium1", "TPrutok", "Objemový tok, m3/h");
+        radek("TMedium1", "TObjem12", "Měrný objem v12, m3/kg");
+        radek("TMedium1", "Tkvs", "Průtočný součinitel kvs, m3/h");
+        radek("TMedium2", "TPrutok", "Hmotnostní tok, kg/h");
+        radek("TMedium2", "TZprutok", "Hmotnostní tok, kg/h");
+        radek("TMedium3", "TPrutok", "Objemový tok, m3/h");
+    }
+    void jmenaPoli()
+    {
+        QFETCH(QString, medium);
+        QFETCH(QString, pole);
+        QFETCH(QString, jmeno);
+        klik(medium.toLatin1());
+        QCOMPARE(Jmeno(w(pole.toLatin1())), jmeno);
+    }
+
+    void tlacitkaNesouSveTexty_data()
+    {
+        QTest::addColumn<QString>("jmeno");
+        QTest::addColumn<int>("role");
+        QTest::newRow("Voda") << "TMedium1" << int(QAccessible::RadioButton);
+        QTest::newRow("Průtok") << "TZpusob2" << int(QAccessible::RadioButton);
+        QTest::newRow("Spočítej") << "TPocitej" << int(QAccessible::Button);
+        QTest::newRow("Ukonči") << "TKonec" << int(QAccessible::Button);
+    }
+    void tlacitkaNesouSveTexty()
+    {
+        QFETCH(QString, jmeno);
+        QFETCH(int, role);
+        auto *b = okno->findChild<QAbstractButton *>(jmeno);
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(b);
+        QCOMPARE(int(i->role()), role);
+        QCOMPARE(i->text(QAccessible::Name), b->text());
+    }
+
+    // A result field keeps its name and offers the shown result as value.
+    void vysledekJeHodnotouPole()
+    {
+        klik("TPocitej");
+        QAccessibleInterface *kvs = QAccessible::queryAccessibleInterface(w("Tkvs"));
+        QCOMPARE(kvs->text(QAccessible::Name), QString::fromUtf8("Průtočný součinitel kvs, m3/h"));
+        QCOMPARE(kvs->text(QAccessible::Value), QStringLiteral("4") + oddelovac() + "31");
+        QVERIFY(kvs->state().readOnly);
+    }
+
+    // The offscreen platform delivers no accessibility events, so what is
+    // checked is what a screen reader reads when the alert comes.
+    void hlaskaJeCitelna()
+    {
+        okno->findChild<QLineEdit *>("TVykon")->setText("0");
+        klik("TPocitej");
+        QCOMPARE(Jmeno(w("THlaska")), QString::fromUtf8("Zadej číslo > 0"));
+        okno->findChild<QLineEdit *>("TVykon")->setText("100");
+        klik("TPocitej");
+        QCOMPARE(Jmeno(w("THlaska")), QString());
+    }
+
+    // Arrow keys move the selection within a frame and run its handler.
+    void sipkyVoliMoznost()
+    {
+        w("TMedium1")->setFocus();
+        QTest::keyClick(w("TMedium1"), Qt::Key_Down);
+        QVERIFY(okno->findChild<QRadioButton *>("TMedium2")->isChecked());
+        QVERIFY(okno->stav().Medium2 && !okno->stav().Medium1);
+        QCOMPARE(okno->findChild<QLabel *>("LPrutok")->text(), QString::fromUtf8("Hmotnostní tok"));
+        QVERIFY(w("TPpary")->isVisible());
+
+        w("TZpusob1")->setFocus();
+        QTest::keyClick(w("TZpusob1"), Qt::Key_Right);
+        QVERIFY(okno->stav().Zpusob2 && !okno->stav().Zpusob1);
+        QVERIFY(w("TZprutok")->isVisible());
+    }
+
+    void mezernikStiskneTlacitko()
+    {
+        w("TPocitej")->setFocus();
+        QTest::keyClick(w("TPocitej"), Qt::Key_Space);
+        QCOMPARE(okno->findChild<QLabel *>("Tkvs")->text(),
+                 QStringLiteral("4") + oddelovac() + "31");
+    }
+};
+
+QTEST_MAIN(TestPristupnost)
+#include "tst_pristupnost.moc"
