@@ -48,6 +48,18 @@ QStyle *StylOkna()
     return styl;
 }
 
+// An option button that takes a click anywhere in its rectangle, as drawn
+// in the layout, not only on its mark and caption: "Pára" is much shorter
+// than its control.
+class Prepinac : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &bod) const override { return rect().contains(bod); }
+};
+
 // Flow captions and units by medium (water, steam, condensate).
 struct PopisPrutoku
 {
@@ -151,7 +163,7 @@ void Ventil::VytvorOvladace()
             break;
         }
         case DruhOvladace::Prepinac: {
-            auto *r = new QRadioButton(text, rodic);
+            auto *r = new Prepinac(text, rodic);
             r->setChecked(p.vlastnosti & Vybrany);
             w = r;
             break;
