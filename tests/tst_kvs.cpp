@@ -1,0 +1,122 @@
+// The valve coefficient and the steam volumes it looks up.
+
+#include "kvs/VypocetKvs.h"
+#include "steam/Interpolace.h"
+#include "steam/NaplnTabulku.h"
+
+#include <QTest>
+
+#include <charconv>
+#include <string>
+
+namespace {
+
+// Marks left in Objem2 / Objem12 before the call: water and condensate must
+// leave them, steam must overwrite both.
+const Hodnota Znacka2 = 7.5;
+const Hodnota Znacka12 = 8.5;
+
+Stav NaplnenyStav()
+{
+    Stav s;
+    NaplnTabulku(s.TabulkaPary);
+    return s;
+}
+
+// The table lookup at a pressure; checked bit for bit in tst_para.
+double ObjemPri(double tlak)
+{
+    Stav s = NaplnenyStav();
+    s.Tlak = tlak;
+    Interpolace(s);
+    return *s.Objem;
+}
+
+std::string Popis(const Hodnota &h)
+{
+    if (h.druh() == Hodnota::Druh::Prazdna)
+        return "empty";
+    if (h.druh() == Hodnota::Druh::PrazdnyText)
+        return "empty text";
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, *h);
+    return std::string(buf, r.ptr);
+}
+
+// One call: the inputs, then Kvs and the three volumes expected.
+struct Pripad
+{
+    int medium; // 1 water, 2 steam, 3 condensate
+    const char *textTPpary;
+    double ppary, deltaP, suchost, prutok, kvs;
+    Hodnota objem1, objem2, objem12;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Pripad)
+
+class TstKvs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void vypocet_data();
+    void vypocet();
+};
+
+void TstKvs::vypocet_data()
+{
+    QTest::addColumn<Pripad>("p");
+    const auto radek = [](const char *nazev, Pripad p) { QTest::newRow(nazev) << p; };
+    const Hodnota nic = Hodnota::PrazdnyText();
+
+    radek("water 4.31 at 100 kPa", {1, "160", 160, 100, 1, 4.31, 4.31, 1.091, Znacka2, Znacka12});
+    radek("water 2 at 25 kPa", {1, "400", 400, 25, 1, 2, 4, 0.4623, Znacka2, Znacka12});
+    radek("condensate 0.14 at 100 kPa",
+          {3, "300", 300, 100, 1, 0.14, 0.14, 0.6056, Znacka2, Znacka12});
+    radek("condensate ignores dryness", {3, "160", 160, 25, 0.5, 2, 4, 1.091, Znacka2, Znacka12});
+    // A drop of exactly half the inlet pressure is still subcritical.
+    radek("steam subcritical at 200/100", {2, "200", 200, 100, 1, 144, 5.93, 0.8853, 1.694, nic});
+    radek("steam critical at 200/101", {2, "200", 200, 101, 1, 144, 5.93, 0.8853, nic, 1.694});
+    radek("steam subcritical at 400/100", {2, "400", 400, 100, 1, 144, 3.54, 0.4623, 0.6056, nic});
+    radek("wet steam 0.9 at 400/100", {2, "400", 400, 100, 0.9, 144, 3.36, 0.4623, 0.6056, nic});
+    // Lookups read the field's text (250), the branch test Ppary (250.5):
+    // 125.2 <= 250.5 / 2 is subcritical, though 125.2 > 250 / 2.
+    radek("steam text 250 Ppary 250.5 drop 125.2 subcritical",
+          {2, "250", 250.5, 125.2, 1, 1000, 33.22, ObjemPri(250), ObjemPri(250 - 125.2), nic});
+    // Critical: looked up at half the text (125), the formula takes Ppary
+    // (33.23 would mean 250).
+    radek("steam text 250 Ppary 250.5 drop 126 critical",
+          {2, "250", 250.5, 126, 1, 1000, 33.19, ObjemPri(250), nic, ObjemPri(125)});
+}
+
+void TstKvs::vypocet()
+{
+    QFETCH(Pripad, p);
+
+    Stav s = NaplnenyStav();
+    s.Zpusob1 = true;
+    s.Medium1 = p.medium == 1;
+    s.Medium2 = p.medium == 2;
+    s.Medium3 = p.medium == 3;
+    s.Ppary = p.ppary;
+    s.DeltaP = p.deltaP;
+    s.Suchost = p.suchost;
+    s.Prutok = p.prutok;
+    s.Objem2 = Znacka2;
+    s.Objem12 = Znacka12;
+
+    VypocetKvs(s, p.textTPpary);
+
+    QVERIFY2(s.Kvs == Hodnota(p.kvs), ("Kvs " + Popis(s.Kvs)).c_str());
+    QVERIFY2(s.Objem1 == p.objem1, ("Objem1 " + Popis(s.Objem1)).c_str());
+    QVERIFY2(s.Objem2 == p.objem2, ("Objem2 " + Popis(s.Objem2)).c_str());
+    QVERIFY2(s.Objem12 == p.objem12, ("Objem12 " + Popis(s.Objem12)).c_str());
+    // Inputs are read, never written.
+    QVERIFY(s.Ppary == Hodnota(p.ppary) && s.DeltaP == Hodnota(p.deltaP));
+    QVERIFY(s.Suchost == Hodnota(p.suchost) && s.Prutok == Hodnota(p.prutok));
+}
+
+QTEST_APPLESS_MAIN(TstKvs)
+#include "tst_kvs.moc"
