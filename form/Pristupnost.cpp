@@ -53,8 +53,11 @@ void OznacVystupniPole(QLabel *pole)
     pole->setProperty(VlastnostVystupu, true);
 }
 
+// Without a screen reader Qt would still build the accessibility objects.
 void OznamVysledek(QLabel *pole)
 {
+    if (!QAccessible::isActive())
+        return;
     QAccessibleValueChangeEvent udalost(pole, pole->text());
     QAccessible::updateAccessibility(&udalost);
 }
@@ -63,7 +66,7 @@ void OznamHlasku(QLabel *hlaska)
 {
     // The label reports its new name itself; an alert makes a screen reader
     // speak a message that appears.
-    if (!hlaska->text().isEmpty()) {
+    if (QAccessible::isActive() && !hlaska->text().isEmpty()) {
         QAccessibleEvent udalost(hlaska, QAccessible::Alert);
         QAccessible::updateAccessibility(&udalost);
     }

@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -31,9 +33,17 @@ constexpr int MaxDelkaTextu = 32767;
 
 void ZaregistrujPisma()
 {
+    // The faces are stored uncompressed and read in place: through a file
+    // each would be copied to the heap, 1.3 MB together.
     static const bool hotovo = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/res/fonts/Carlito-Regular.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(":/res/fonts/Carlito-Bold.ttf"));
+        for (const char *cesta :
+             {":/res/fonts/Carlito-Regular.ttf", ":/res/fonts/Carlito-Bold.ttf"}) {
+            const QResource r(QString::fromLatin1(cesta));
+            QFontDatabase::addApplicationFontFromData(
+                r.compressionAlgorithm() == QResource::NoCompression
+                    ? QByteArray::fromRawData(reinterpret_cast<const char *>(r.data()), r.size())
+                    : r.uncompressedData());
+        }
         return true;
     }();
     Q_UNUSED(hotovo);
@@ -42,9 +52,12 @@ void ZaregistrujPisma()
 // The style draws a group frame's caption over its top line, with the
 // frame's contents placed from its outer corner as designed; Fusion puts the
 // caption above the line, where the option buttons of Frame1 would cover it.
+const QString NazevStylu = QStringLiteral("windows");
+
+// The window's own style, for when the application runs another one.
 QStyle *StylOkna()
 {
-    static QStyle *styl = QStyleFactory::create(QStringLiteral("Windows"));
+    static QStyle *styl = QStyleFactory::create(NazevStylu);
     return styl;
 }
 
@@ -90,6 +103,15 @@ const PravidloViditelnosti PravidlaViditelnosti[] = {
      [](const Stav &s) { return s.Medium2; }},
 };
 
+// Reads a picture with the handler its suffix names and no other: left to
+// detect the format, Qt loads every installed image plugin and asks each.
+QPixmap Obrazek(const QString &cesta)
+{
+    QImageReader cteni(cesta, cesta.section(u'.', -1).toLatin1());
+    cteni.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(cteni.read());
+}
+
 // A picture at the screen's pixel density: the twice-as-large drawing on
 // high-density screens, so it stays sharp instead of being scaled up.
 QPixmap NactiObrazek(const QString &cesta, qreal pomerPixelu)
@@ -97,13 +119,13 @@ QPixmap NactiObrazek(const QString &cesta, qreal pomerPixelu)
     if (pomerPixelu > 1.0) {
         QString cesta2x = cesta;
         cesta2x.replace(QLatin1String(".gif"), QLatin1String("@2x.png"));
-        QPixmap obrazek(cesta2x);
+        QPixmap obrazek = Obrazek(cesta2x);
         if (!obrazek.isNull()) {
             obrazek.setDevicePixelRatio(2.0);
             return obrazek;
         }
     }
-    return QPixmap(cesta);
+    return Obrazek(cesta);
 }
 
 QRect Obdelnik(const PopisOvladace &p)
@@ -113,16 +135,25 @@ QRect Obdelnik(const PopisOvladace &p)
 
 } // namespace
 
+void Ventil::PripravAplikaci()
+{
+    ZaregistrujPisma();
+    QApplication::setStyle(NazevStylu);
+    QApplication::setFont(QFont(Pismo, BodyPismaOkna));
+}
+
 Ventil::Ventil(QWidget *parent) : QWidget(parent)
 {
     ZaregistrujPisma();
     ZaregistrujPristupnost();
     setObjectName(QStringLiteral("Ventil"));
     setWindowTitle(QStringLiteral("Ventil"));
-    QIcon ikona(QStringLiteral(":/res/ikona.png"));
-    ikona.addFile(QStringLiteral(":/res/ikona@2x.png"));
+    QIcon ikona(Obrazek(QStringLiteral(":/res/ikona.png")));
+    ikona.addPixmap(Obrazek(QStringLiteral(":/res/ikona@2x.png")));
     setWindowIcon(ikona);
-    setStyle(StylOkna());
+    vlastniStyl_ = QApplication::style()->name() != NazevStylu;
+    if (vlastniStyl_)
+        setStyle(StylOkna());
     setFont(QFont(Pismo, BodyPismaOkna));
     setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
 
@@ -136,7 +167,7 @@ Ventil::Ventil(QWidget *parent) : QWidget(parent)
 void Ventil::VytvorOvladace()
 {
     for (const PopisOvladace &p : Ovladace) {
-        QWidget *rodic = p.kontejner ? ovladace_.value(QString::fromUtf8(p.kontejner)) : this;
+        QWidget *rodic = p.kontejner ? ovladac(p.kontejner) : this;
         const QString text = QString::fromUtf8(p.text);
         QWidget *w = nullptr;
         switch (p.druh) {
@@ -187,7 +218,8 @@ void Ventil::VytvorOvladace()
         }
         }
         w->setObjectName(QString::fromUtf8(p.jmeno));
-        w->setStyle(StylOkna());
+        if (vlastniStyl_)
+            w->setStyle(StylOkna());
         w->setGeometry(Obdelnik(p));
         if (p.vlastnosti & AzurovePozadi) {
             QPalette paleta = w->palette();
@@ -202,7 +234,7 @@ void Ventil::VytvorOvladace()
         // its field, that of the flow result under its border.
         if (p.druh == DruhOvladace::Popisek || p.druh == DruhOvladace::Obrazek)
             w->lower();
-        ovladace_.insert(w->objectName(), w);
+        ovladace_.emplace(p.jmeno, w);
     }
 
     for (const PismoOvladace &p : PismaOvladacu) {
@@ -349,7 +381,8 @@ void Ventil::TKonecClick()
 
 QWidget *Ventil::ovladac(const char *jmeno) const
 {
-    return ovladace_.value(QString::fromUtf8(jmeno));
+    const auto i = ovladace_.find(jmeno);
+    return i == ovladace_.end() ? nullptr : i->second;
 }
 
 QLineEdit *Ventil::pole(const char *jmeno) const

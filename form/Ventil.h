@@ -2,8 +2,10 @@
 
 #include "state/Stav.h"
 
-#include <QHash>
 #include <QWidget>
+
+#include <string_view>
+#include <unordered_map>
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +18,10 @@ class Ventil : public QWidget
 
 public:
     explicit Ventil(QWidget *parent = nullptr);
+
+    // Gives the application the window's style and font before the window is
+    // made, so no widget is first laid out in another and then again.
+    static void PripravAplikaci();
 
     // Shows and hides the input and output rows for the current mode.
     void Viditelnost();
@@ -39,6 +45,8 @@ private:
     QLineEdit *pole(const char *jmeno) const;
     QLabel *popisek(const char *jmeno) const;
 
-    QHash<QString, QWidget *> ovladace_;
+    // By the names of the control table, which live for the whole program.
+    std::unordered_map<std::string_view, QWidget *> ovladace_;
     Stav stav_;
+    bool vlastniStyl_ = false;
 };
