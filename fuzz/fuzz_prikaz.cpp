@@ -1,0 +1,174 @@
+// The compute command as the window drives it: the state prepared like the
+// load handler does, the six field texts, the flags of the option buttons and
+// the separator, several computes in a row with the corrections written back
+// into the fields in between.
+//
+// Input: steps separated by 0xFE. A step is one byte of settings (bit 0: flow
+// typed in; bits 1-2 mod 3: water, steam, condensate; bit 3: decimal comma)
+// and then texts separated by 0xFF that replace the fields in the order of
+// TextyVstupu; fields not given keep their text.
+
+#include "Kontrola.h"
+
+#include "form/PrikazSpocitej.h"
+#include "state/CteniCisla.h"
+#include "steam/NaplnTabulku.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr char KonecKroku = '\xFE';
+constexpr char KonecPole = '\xFF';
+constexpr std::size_t NejvicKroku = 4;
+
+constexpr Hodnota Stav::*Vysledky[] = {&Stav::Prutok, &Stav::Objem1, &Stav::Objem2, &Stav::Objem12,
+                                       &Stav::Kvs};
+constexpr Hodnota Stav::*VseVeStavu[] = {
+    &Stav::Vykon,   &Stav::DeltaT,  &Stav::DeltaP, &Stav::Ppary, &Stav::Suchost,
+    &Stav::Zprutok, &Stav::Prutok,  &Stav::Tlak,   &Stav::Objem, &Stav::Objem1,
+    &Stav::Objem2,  &Stav::Objem12, &Stav::Kvs};
+
+bool StejneVysledky(const Stav &a, const Stav &b)
+{
+    for (auto v : Vysledky)
+        if (!StejneBity(a.*v, b.*v))
+            return false;
+    return true;
+}
+
+bool StejnyStav(const Stav &a, const Stav &b)
+{
+    for (auto v : VseVeStavu)
+        if (!StejneBity(a.*v, b.*v))
+            return false;
+    return true;
+}
+
+struct Okno
+{
+    Stav stav;
+    std::array<std::string, 6> pole{"100", "100", "20", "160", "2", "1"};
+};
+
+TextyVstupu Texty(const Okno &o)
+{
+    return {o.pole[0], o.pole[1], o.pole[2], o.pole[3], o.pole[4], o.pole[5]};
+}
+
+// Writes back what the window writes into its input fields.
+void ZapisPole(Okno &o, const ZapisDoOkna &z)
+{
+    if (z.TSuchost)
+        o.pole[5] = *z.TSuchost;
+    if (z.TPpary)
+        o.pole[3] = *z.TPpary;
+}
+
+void KontrolujVystup(const std::optional<std::string> &text, const Hodnota &h,
+                     std::string_view oddelovac)
+{
+    OVER(text.has_value());
+    if (!h.jeCislo()) {
+        OVER(text->empty());
+        return;
+    }
+    OVER(UkazatelneCislo(*text, oddelovac));
+    OVER(Blizko(*h, ZpetZTextu(*text, oddelovac)));
+}
+
+void KontrolujVypocet(const Okno &pred, const Okno &po, const ZapisDoOkna &z,
+                      std::string_view oddelovac)
+{
+    const Stav &s = po.stav;
+    OVER(z.THlaska.empty() || z.THlaska == HlaskaZadejCislo || z.THlaska == HlaskaMimoRozsah);
+
+    bool mimoPriCteni = false;
+    for (const std::string &t : pred.pole)
+        mimoPriCteni = mimoPriCteni || CtiCislo(t).mimoRozsah;
+    if (mimoPriCteni) {
+        OVER(z.THlaska == HlaskaMimoRozsah);
+        OVER(!z.TSuchost && !z.TPpary);
+        OVER(StejnyStav(s, pred.stav));
+    } else {
+        // The state and the fields agree: a corrected input is shown at once,
+        // any other is what its text reads.
+        OVER(s.Suchost.jeCislo() && *s.Suchost <= 1.0);
+        OVER(s.Ppary.jeCislo() && *s.Ppary >= 100.0 && *s.Ppary <= 2000.0);
+        OVER(Bity(CtiCislo(po.pole[5]).hodnota) == Bity(*s.Suchost));
+        OVER(Bity(CtiCislo(po.pole[3]).hodnota) == Bity(*s.Ppary));
+    }
+
+    if (!z.THlaska.empty()) {
+        OVER(StejneVysledky(s, pred.stav));
+        OVER(!z.TPrutok && !z.TObjem1 && !z.TObjem2 && !z.TObjem12 && !z.Tkvs);
+        return;
+    }
+    for (const Hodnota *h : {&s.Prutok, &s.Objem1, &s.Kvs})
+        OVER(h->jeCislo() && std::isfinite(**h));
+    OVER(*s.Kvs >= 0.0 && *s.Prutok >= 0.0);
+    if (s.Medium2)
+        OVER(s.Objem2.jeCislo() != s.Objem12.jeCislo() &&
+             (s.Objem2.jeCislo() ? s.Objem12 : s.Objem2).druh() == Hodnota::Druh::PrazdnyText);
+    KontrolujVystup(z.TPrutok, s.Prutok, oddelovac);
+    KontrolujVystup(z.TObjem1, s.Objem1, oddelovac);
+    KontrolujVystup(z.TObjem2, s.Objem2, oddelovac);
+    KontrolujVystup(z.TObjem12, s.Objem12, oddelovac);
+    KontrolujVystup(z.Tkvs, s.Kvs, oddelovac);
+}
+
+std::vector<std::string_view> Rozdel(std::string_view t, char oddelovac)
+{
+    std::vector<std::string_view> casti;
+    for (std::size_t i; (i = t.find(oddelovac)) != std::string_view::npos; t.remove_prefix(i + 1))
+        casti.push_back(t.substr(0, i));
+    casti.push_back(t);
+    return casti;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    Okno okno;
+    NaplnTabulku(okno.stav.TabulkaPary);
+    okno.stav.Zpusob1 = true;
+    okno.stav.Medium1 = true;
+
+    const std::vector<std::string_view> kroky =
+        Rozdel({reinterpret_cast<const char *>(data), size}, KonecKroku);
+    for (std::size_t k = 0; k < kroky.size() && k < NejvicKroku; ++k) {
+        if (kroky[k].empty())
+            continue;
+        const auto nastaveni = static_cast<unsigned char>(kroky[k][0]);
+        Stav &s = okno.stav;
+        s.Zpusob1 = !(nastaveni & 1);
+        s.Zpusob2 = !s.Zpusob1;
+        const int medium = (nastaveni >> 1 & 3) % 3;
+        s.Medium1 = medium == 0;
+        s.Medium2 = medium == 1;
+        s.Medium3 = medium == 2;
+        const std::string_view oddelovac = nastaveni & 8 ? "," : ".";
+        const auto texty = Rozdel(kroky[k].substr(1), KonecPole);
+        for (std::size_t i = 0; i < texty.size() && i < okno.pole.size(); ++i)
+            if (kroky[k].size() > 1)
+                okno.pole[i] = texty[i];
+
+        const Okno pred = okno;
+        const ZapisDoOkna z = Spocitej(okno.stav, Texty(okno), oddelovac);
+        ZapisPole(okno, z);
+        KontrolujVypocet(pred, okno, z, oddelovac);
+
+        // Computing again with what the fields now show changes nothing:
+        // no result depends on an earlier compute or a correction pending.
+        Okno znovu = okno;
+        const ZapisDoOkna z2 = Spocitej(znovu.stav, Texty(znovu), oddelovac);
+        ZapisPole(znovu, z2);
+        OVER(z2.THlaska == z.THlaska);
+        OVER(znovu.pole == okno.pole);
+        OVER(StejnyStav(znovu.stav, okno.stav));
+    }
+    return 0;
+}
