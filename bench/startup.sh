@@ -27,16 +27,7 @@ build=${VENTIL_BUILD:-build}
 
 packages=(xvfb gcc libx11-dev libxdamage-dev)
 [ "${PROFILE:-0}" = 1 ] && packages+=(valgrind)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
-fi
+bash scripts/install-missing.sh "${packages[@]}"
 
 cmake --build "$build" --target ventil bench_prazdne_okno >/dev/null
 ventil=$build/form/ventil

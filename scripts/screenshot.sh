@@ -6,15 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh >/dev/null
 
-need=()
-for p in xvfb xdotool imagemagick x11-utils; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
-done
-if ((${#need[@]})); then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${need[@]}" >/dev/null
-fi
+bash scripts/install-missing.sh xvfb xdotool imagemagick x11-utils
 
 export DISPLAY=:${VENTIL_DISPLAY:-93}
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &

@@ -11,19 +11,10 @@ packages=(
     qt6-base-dev libgl-dev        # Qt 6 Widgets and Test
     clang-format                  # the formatting check
     locales                       # localedef, for the tests under Czech settings
-    xvfb xauth                    # screenshots of the real window
+    xvfb xauth xdotool strace     # the real program clicked from outside, its system calls watched
+    appstream desktop-file-utils  # checks of the desktop entry and the metainfo
 )
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
-fi
+bash scripts/install-missing.sh "${packages[@]}"
 
 build=${VENTIL_BUILD:-build}
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
