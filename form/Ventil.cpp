@@ -33,9 +33,14 @@ constexpr int MaxDelkaTextu = 32767;
 
 void ZaregistrujPisma()
 {
-    // The faces are stored uncompressed and read in place: through a file
-    // each would be copied to the heap, 1.3 MB together.
+    // Where the system has the face, its fonts take precedence anyway and
+    // fontconfig knows them from its cache: registering ours would only make
+    // it scan every glyph of the two files. Otherwise the faces are read in
+    // place from the uncompressed resources: through a file each would be
+    // copied to the heap, 1.3 MB together.
     static const bool hotovo = [] {
+        if (QFontDatabase::hasFamily(Pismo))
+            return true;
         for (const char *cesta :
              {":/res/fonts/Carlito-Regular.ttf", ":/res/fonts/Carlito-Bold.ttf"}) {
             const QResource r(QString::fromLatin1(cesta));
