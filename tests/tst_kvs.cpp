@@ -1,5 +1,6 @@
 // The valve coefficient and the steam volumes it looks up.
 
+#include "StavSTabulkou.h"
 #include "kvs/VypocetKvs.h"
 #include "steam/Interpolace.h"
 #include "steam/NaplnTabulku.h"
@@ -15,22 +16,6 @@ namespace {
 // leave them, steam must overwrite both.
 const Hodnota Znacka2 = 7.5;
 const Hodnota Znacka12 = 8.5;
-
-Stav NaplnenyStav()
-{
-    Stav s;
-    NaplnTabulku(s.TabulkaPary);
-    return s;
-}
-
-// The table lookup at a pressure; checked bit for bit in tst_para.
-double ObjemPri(double tlak)
-{
-    Stav s = NaplnenyStav();
-    s.Tlak = tlak;
-    Interpolace(s);
-    return *s.Objem;
-}
 
 std::string Popis(const Hodnota &h)
 {
