@@ -3,9 +3,9 @@
 // Runs on the offscreen platform unless told otherwise.
 //
 //   bench_prikaz [runs]   (default 5000 per medium and per side)
+#include "form/Aplikace.h"
 #include "form/Ventil.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    Aplikace aplikace(argv[0]);
     const int behy = argc > 1 ? std::atoi(argv[1]) : 5000;
 
     Ventil okno;

@@ -1,6 +1,7 @@
 #include "OvladaceOkna.h"
 
 using D = DruhOvladace;
+using enum Vlastnost;
 
 // clang-format off
 const std::array<PopisOvladace, 47> Ovladace = {{
@@ -63,6 +64,7 @@ const std::array<PismoOvladace, 5> PismaOvladacu = {{
 }};
 // clang-format on
 
+// In the order of Radek.
 const std::array<RadekHodnoty, 11> RadkyHodnot = {{
     {"Lvykon", "TVykon", "LJVykon"},
     {"LDeltaT", "TDeltaT", "LJDeltaT"},

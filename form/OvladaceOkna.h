@@ -11,16 +11,17 @@ enum class DruhOvladace {
     VystupniPole, // output field: a label with a single-line border, shows a result
     TextovePole,  // text field: single-line editable text
     Prepinac,     // option button, one selected per frame
-    Tlacitko,     // push button, neither default nor cancel
+    Tlacitko,     // push button, neither the window's default nor its cancel button
     Ramecek,      // group frame with its caption in the top edge
     Obrazek,      // picture, transparent background, not stretched
 };
 
-enum Vlastnost : unsigned {
-    Zadna = 0,
-    Skryty = 1u << 0,        // hidden when the window is first shown
-    Vybrany = 1u << 1,       // the selected option of its frame at start
-    AzurovePozadi = 1u << 2, // light cyan background, RGB(128, 255, 255)
+// The one further setting a control has, if any.
+enum class Vlastnost {
+    Zadna,
+    Skryty,        // hidden when the window is first shown
+    Vybrany,       // the selected option of its frame at start
+    AzurovePozadi, // light cyan background, RGB(128, 255, 255)
 };
 
 struct PopisOvladace
@@ -31,7 +32,7 @@ struct PopisOvladace
     const char *text;                // caption or start text (UTF-8); a resource path for pictures
     int vlevo, nahore, sirka, vyska; // twips, from the container's outer top-left corner
     int tabIndex;                    // -1: none (pictures)
-    unsigned vlastnosti;
+    Vlastnost vlastnost;
 };
 
 // Controls with a font of their own (the design's "MS Sans Serif", for which
@@ -55,13 +56,19 @@ inline constexpr int VyskaOkna = 7560;  // 504 px
 extern const std::array<PopisOvladace, 47> Ovladace;
 extern const std::array<PismoOvladace, 5> PismaOvladacu;
 
-// The rows of values: caption label, field, unit label. A screen reader
-// speaks a field by its caption and unit ("Výkon, kW").
+// The rows of values: caption label, field, unit label. The mode shows and
+// hides whole rows; a screen reader speaks a field by its caption and unit
+// ("Výkon, kW").
 struct RadekHodnoty
 {
     const char *popisek;
     const char *pole;
     const char *jednotka;
 };
+
+// Indexes into RadkyHodnot.
+// clang-format off
+enum class Radek { Vykon, DeltaT, Ppary, Suchost, Zprutok, DeltaP, Prutok, Objem1, Objem2, Objem12, Kvs };
+// clang-format on
 
 extern const std::array<RadekHodnoty, 11> RadkyHodnot;

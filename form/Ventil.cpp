@@ -1,12 +1,11 @@
 #include "Ventil.h"
 
 #include "OvladaceOkna.h"
-#include "PrikazSpocitej.h"
 #include "Pristupnost.h"
+#include "form/prikaz/PrikazSpocitej.h"
 #include "steam/NaplnTabulku.h"
 
-#include <QApplication>
-#include <QFontDatabase>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
@@ -14,57 +13,15 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResource>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
-// The bundled face stands in for the design's dialog font and for its
-// "MS Sans Serif": metric-compatible with the fonts the layout was drawn
-// for, so every caption fits its control, with Central European glyphs.
-const QString Pismo = QStringLiteral("Carlito");
-constexpr double BodyPismaOkna = 8.0;
 constexpr int MaxDelkaTextu = 32767;
-
-void ZaregistrujPisma()
-{
-    // Where the system has the face, its fonts take precedence anyway and
-    // fontconfig knows them from its cache: registering ours would only make
-    // it scan every glyph of the two files. Otherwise the faces are read in
-    // place from the uncompressed resources: through a file each would be
-    // copied to the heap, 1.3 MB together.
-    static const bool hotovo = [] {
-        if (QFontDatabase::hasFamily(Pismo))
-            return true;
-        for (const char *cesta :
-             {":/res/fonts/Carlito-Regular.ttf", ":/res/fonts/Carlito-Bold.ttf"}) {
-            const QResource r(QString::fromLatin1(cesta));
-            QFontDatabase::addApplicationFontFromData(
-                r.compressionAlgorithm() == QResource::NoCompression
-                    ? QByteArray::fromRawData(reinterpret_cast<const char *>(r.data()), r.size())
-                    : r.uncompressedData());
-        }
-        return true;
-    }();
-    Q_UNUSED(hotovo);
-}
-
-// The style draws a group frame's caption over its top line, with the
-// frame's contents placed from its outer corner as designed; Fusion puts the
-// caption above the line, where the option buttons of Frame1 would cover it.
-const QString NazevStylu = QStringLiteral("windows");
-
-// The window's own style, for when the application runs another one.
-QStyle *StylOkna()
-{
-    static QStyle *styl = QStyleFactory::create(NazevStylu);
-    return styl;
-}
 
 // An option button that takes a click anywhere in its rectangle, as drawn
 // in the layout, not only on its mark and caption: "Pára" is much shorter
@@ -93,19 +50,17 @@ constexpr PopisPrutoku PopisyPrutoku[3] = {
 // Rows that Viditelnost shows or hides, in the order it sets them.
 struct PravidloViditelnosti
 {
-    std::initializer_list<const char *> ovladace;
+    std::initializer_list<Radek> radky;
     bool (*zobrazit)(const Stav &);
 };
 const PravidloViditelnosti PravidlaViditelnosti[] = {
-    {{"Lvykon", "LJVykon", "TVykon"},
+    {{Radek::Vykon},
      [](const Stav &s) { return s.Zpusob1 && (s.Medium1 || s.Medium2 || s.Medium3); }},
-    {{"LDeltaT", "LJDeltaT", "TDeltaT"}, [](const Stav &s) { return s.Zpusob1 && s.Medium1; }},
-    {{"LPpary", "LJPpary", "TPpary", "LSuchost", "LJSuchost", "TSuchost"},
+    {{Radek::DeltaT}, [](const Stav &s) { return s.Zpusob1 && s.Medium1; }},
+    {{Radek::Ppary, Radek::Suchost},
      [](const Stav &s) { return s.Zpusob1 && (s.Medium2 || s.Medium3); }},
-    {{"LZprutok", "LJZprutok", "TZprutok"}, [](const Stav &s) { return s.Zpusob2; }},
-    {{"LObjem1", "LJObjem1", "TObjem1", "LObjem2", "LJObjem2", "TObjem2", "LObjem12", "LJObjem12",
-      "TObjem12"},
-     [](const Stav &s) { return s.Medium2; }},
+    {{Radek::Zprutok}, [](const Stav &s) { return s.Zpusob2; }},
+    {{Radek::Objem1, Radek::Objem2, Radek::Objem12}, [](const Stav &s) { return s.Medium2; }},
 };
 
 // Reads a picture with the handler its suffix names and no other: left to
@@ -140,39 +95,37 @@ QRect Obdelnik(const PopisOvladace &p)
 
 } // namespace
 
-void Ventil::PripravAplikaci()
-{
-    ZaregistrujPisma();
-    QApplication::setStyle(NazevStylu);
-    QApplication::setFont(QFont(Pismo, BodyPismaOkna));
-}
-
 Ventil::Ventil(QWidget *parent) : QWidget(parent)
 {
-    ZaregistrujPisma();
     ZaregistrujPristupnost();
     setObjectName(QStringLiteral("Ventil"));
     setWindowTitle(QStringLiteral("Ventil"));
     QIcon ikona(Obrazek(QStringLiteral(":/res/ikona.png")));
     ikona.addPixmap(Obrazek(QStringLiteral(":/res/ikona@2x.png")));
     setWindowIcon(ikona);
-    vlastniStyl_ = QApplication::style()->name() != NazevStylu;
-    if (vlastniStyl_)
-        setStyle(StylOkna());
-    setFont(QFont(Pismo, BodyPismaOkna));
     setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
 
     VytvorOvladace();
+    PriradOvladace();
     PojmenujPole();
     NastavPoradiTabulatoru();
     PripojUdalosti();
     Nacteni();
 }
 
+// The control of that name in the table, of the kind the caller uses it as.
+template <typename T> T *Ventil::najdi(const char *jmeno) const
+{
+    T *ovladac = findChild<T *>(QLatin1String(jmeno));
+    if (ovladac == nullptr)
+        qFatal("Ventil: the control table has no %s of the kind the window needs", jmeno);
+    return ovladac;
+}
+
 void Ventil::VytvorOvladace()
 {
     for (const PopisOvladace &p : Ovladace) {
-        QWidget *rodic = p.kontejner ? ovladac(p.kontejner) : this;
+        QWidget *rodic = p.kontejner ? najdi<QWidget>(p.kontejner) : this;
         const QString text = QString::fromUtf8(p.text);
         QWidget *w = nullptr;
         switch (p.druh) {
@@ -191,26 +144,22 @@ void Ventil::VytvorOvladace()
         }
         case DruhOvladace::TextovePole: {
             auto *e = new QLineEdit(text, rodic);
-            // Accepts any text up to this many characters; a longer paste is
-            // cut there. Far beyond any number a field holds, and it keeps
-            // typing and computing instant whatever is pasted.
+            // Qt's default, stated because the program promises it: any text
+            // up to this many characters, a longer paste is cut there. It
+            // keeps typing and computing instant whatever is pasted.
             e->setMaxLength(MaxDelkaTextu);
             w = e;
             break;
         }
         case DruhOvladace::Prepinac: {
             auto *r = new Prepinac(text, rodic);
-            r->setChecked(p.vlastnosti & Vybrany);
+            r->setChecked(p.vlastnost == Vlastnost::Vybrany);
             w = r;
             break;
         }
-        case DruhOvladace::Tlacitko: {
-            auto *b = new QPushButton(text, rodic);
-            b->setAutoDefault(false);
-            b->setDefault(false);
-            w = b;
+        case DruhOvladace::Tlacitko:
+            w = new QPushButton(text, rodic);
             break;
-        }
         case DruhOvladace::Ramecek:
             w = new QGroupBox(text, rodic);
             break;
@@ -223,30 +172,43 @@ void Ventil::VytvorOvladace()
         }
         }
         w->setObjectName(QString::fromUtf8(p.jmeno));
-        if (vlastniStyl_)
-            w->setStyle(StylOkna());
         w->setGeometry(Obdelnik(p));
-        if (p.vlastnosti & AzurovePozadi) {
+        if (p.vlastnost == Vlastnost::AzurovePozadi) {
             QPalette paleta = w->palette();
             paleta.setColor(QPalette::Window, QColor(128, 255, 255));
             w->setPalette(paleta);
             w->setAutoFillBackground(true);
         }
-        if (p.vlastnosti & Skryty)
+        if (p.vlastnost == Vlastnost::Skryty)
             w->hide();
         // Plain labels and pictures lie beneath the other controls of their
         // container where they overlap: the caption of "Delta T" reaches under
         // its field, that of the flow result under its border.
         if (p.druh == DruhOvladace::Popisek || p.druh == DruhOvladace::Obrazek)
             w->lower();
-        ovladace_.emplace(p.jmeno, w);
     }
 
+    // The design's "MS Sans Serif" at its sizes: the window's face.
     for (const PismoOvladace &p : PismaOvladacu) {
-        QFont f(Pismo);
+        QFont f = font();
         f.setPointSizeF(p.body);
         f.setBold(p.tucne);
-        ovladac(p.jmeno)->setFont(f);
+        najdi<QWidget>(p.jmeno)->setFont(f);
+    }
+}
+
+void Ventil::PriradOvladace()
+{
+#define NAJDI(jmeno) o_.jmeno = najdi<std::remove_pointer_t<decltype(o_.jmeno)>>(#jmeno)
+    NAJDI(TVykon), NAJDI(TDeltaP), NAJDI(TDeltaT), NAJDI(TPpary), NAJDI(TZprutok), NAJDI(TSuchost);
+    NAJDI(TPrutok), NAJDI(TObjem1), NAJDI(TObjem2), NAJDI(TObjem12), NAJDI(Tkvs), NAJDI(THlaska);
+    NAJDI(LPrutok), NAJDI(LZprutok), NAJDI(LJPrutok), NAJDI(LJZprutok);
+    NAJDI(TMedium1), NAJDI(TMedium2), NAJDI(TMedium3), NAJDI(TZpusob1), NAJDI(TZpusob2);
+    NAJDI(TPocitej), NAJDI(TKonec);
+#undef NAJDI
+    for (std::size_t i = 0; i < RadkyHodnot.size(); ++i) {
+        o_.radky[i] = {najdi<QLabel>(RadkyHodnot[i].popisek), najdi<QWidget>(RadkyHodnot[i].pole),
+                       najdi<QLabel>(RadkyHodnot[i].jednotka)};
     }
 }
 
@@ -254,54 +216,46 @@ void Ventil::VytvorOvladace()
 // follow the medium, so this runs again when it changes.
 void Ventil::PojmenujPole()
 {
-    for (const RadekHodnoty &r : RadkyHodnot) {
-        QString jmeno = popisek(r.popisek)->text();
-        const QString jednotka = popisek(r.jednotka)->text();
+    for (const RadekOkna &r : o_.radky) {
+        QString jmeno = r.popisek->text();
+        const QString jednotka = r.jednotka->text();
         if (jednotka != QLatin1String("-")) // dimensionless
             jmeno += QLatin1String(", ") + jednotka;
-        ovladac(r.pole)->setAccessibleName(jmeno);
+        r.pole->setAccessibleName(jmeno);
     }
 }
 
 void Ventil::NastavPoradiTabulatoru()
 {
-    std::vector<const PopisOvladace *> poradi;
+    std::vector<std::pair<int, QWidget *>> poradi;
     for (const PopisOvladace &p : Ovladace) {
-        const QWidget *w = ovladac(p.jmeno);
+        QWidget *w = najdi<QWidget>(p.jmeno);
         if (p.tabIndex >= 0 && w->focusPolicy() & Qt::TabFocus)
-            poradi.push_back(&p);
+            poradi.emplace_back(p.tabIndex, w);
     }
-    std::sort(poradi.begin(), poradi.end(),
-              [](auto a, auto b) { return a->tabIndex < b->tabIndex; });
+    std::sort(poradi.begin(), poradi.end());
     for (std::size_t i = 1; i < poradi.size(); ++i)
-        setTabOrder(ovladac(poradi[i - 1]->jmeno), ovladac(poradi[i]->jmeno));
+        setTabOrder(poradi[i - 1].second, poradi[i].second);
 
     // The focus starts on the first shown control in that order.
-    for (const PopisOvladace *p : poradi) {
-        QWidget *w = ovladac(p->jmeno);
+    for (const auto &[tabIndex, w] : poradi)
         if (!w->isHidden()) {
             w->setFocus();
             break;
         }
-    }
 }
 
 void Ventil::PripojUdalosti()
 {
-    const auto prepinac = [this](const char *jmeno) {
-        return static_cast<QRadioButton *>(ovladac(jmeno));
-    };
     // clicked, not toggled: it comes once per selection by mouse, keyboard
     // or arrow keys, and never from setChecked.
-    connect(prepinac("TMedium1"), &QRadioButton::clicked, this, [this] { ZvolMedium(1); });
-    connect(prepinac("TMedium2"), &QRadioButton::clicked, this, [this] { ZvolMedium(2); });
-    connect(prepinac("TMedium3"), &QRadioButton::clicked, this, [this] { ZvolMedium(3); });
-    connect(prepinac("TZpusob1"), &QRadioButton::clicked, this, [this] { ZvolZpusob(1); });
-    connect(prepinac("TZpusob2"), &QRadioButton::clicked, this, [this] { ZvolZpusob(2); });
-    connect(static_cast<QPushButton *>(ovladac("TPocitej")), &QPushButton::clicked, this,
-            &Ventil::TPocitejClick);
-    connect(static_cast<QPushButton *>(ovladac("TKonec")), &QPushButton::clicked, this,
-            &Ventil::TKonecClick);
+    connect(o_.TMedium1, &QRadioButton::clicked, this, [this] { ZvolMedium(1); });
+    connect(o_.TMedium2, &QRadioButton::clicked, this, [this] { ZvolMedium(2); });
+    connect(o_.TMedium3, &QRadioButton::clicked, this, [this] { ZvolMedium(3); });
+    connect(o_.TZpusob1, &QRadioButton::clicked, this, [this] { ZvolZpusob(1); });
+    connect(o_.TZpusob2, &QRadioButton::clicked, this, [this] { ZvolZpusob(2); });
+    connect(o_.TPocitej, &QPushButton::clicked, this, &Ventil::TPocitejClick);
+    connect(o_.TKonec, &QPushButton::clicked, this, &Ventil::TKonecClick);
 }
 
 // Load handler: the steam table first, then the start mode (flow from heat
@@ -320,10 +274,10 @@ void Ventil::Nacteni()
 void Ventil::ZvolMedium(int medium)
 {
     const PopisPrutoku &popis = PopisyPrutoku[medium - 1];
-    popisek("LPrutok")->setText(QString::fromUtf8(popis.tok));
-    popisek("LZprutok")->setText(QString::fromUtf8(popis.tok));
-    popisek("LJPrutok")->setText(QString::fromUtf8(popis.jednotka));
-    popisek("LJZprutok")->setText(QString::fromUtf8(popis.jednotka));
+    o_.LPrutok->setText(QString::fromUtf8(popis.tok));
+    o_.LZprutok->setText(QString::fromUtf8(popis.tok));
+    o_.LJPrutok->setText(QString::fromUtf8(popis.jednotka));
+    o_.LJZprutok->setText(QString::fromUtf8(popis.jednotka));
     stav_.Medium1 = medium == 1;
     stav_.Medium2 = medium == 2;
     stav_.Medium3 = medium == 3;
@@ -338,43 +292,58 @@ void Ventil::ZvolZpusob(int zpusob)
     Viditelnost();
 }
 
+Ventil::RadekOkna &Ventil::radek(Radek r)
+{
+    static_assert(std::tuple_size_v<decltype(o_.radky)> == RadkyHodnot.size());
+    return o_.radky[static_cast<std::size_t>(r)];
+}
+
 void Ventil::Viditelnost()
 {
     for (const PravidloViditelnosti &pravidlo : PravidlaViditelnosti) {
         const bool zobrazit = pravidlo.zobrazit(stav_);
-        for (const char *jmeno : pravidlo.ovladace)
-            ovladac(jmeno)->setVisible(zobrazit);
+        for (const Radek r : pravidlo.radky) {
+            radek(r).popisek->setVisible(zobrazit);
+            radek(r).jednotka->setVisible(zobrazit);
+            radek(r).pole->setVisible(zobrazit);
+        }
     }
 }
 
 void Ventil::TPocitejClick()
 {
-    const auto text = [this](const char *jmeno) { return pole(jmeno)->text().toStdString(); };
-    const TextyVstupu texty{text("TVykon"), text("TDeltaP"),  text("TDeltaT"),
-                            text("TPpary"), text("TZprutok"), text("TSuchost")};
+    const auto text = [](const QLineEdit *pole) { return pole->text().toStdString(); };
+    const TextyVstupu texty{
+        .TVykon = text(o_.TVykon),
+        .TDeltaP = text(o_.TDeltaP),
+        .TDeltaT = text(o_.TDeltaT),
+        .TPpary = text(o_.TPpary),
+        .TZprutok = text(o_.TZprutok),
+        .TSuchost = text(o_.TSuchost),
+    };
     const std::string oddelovac = QLocale::system().decimalPoint().toStdString();
 
     const ZapisDoOkna zapis = Spocitej(stav_, texty, oddelovac);
 
-    const auto zapisPole = [this](const char *jmeno, const std::optional<std::string> &t) {
+    const auto zapisPole = [](QLineEdit *pole, const std::optional<std::string> &t) {
         if (t)
-            pole(jmeno)->setText(QString::fromStdString(*t));
+            pole->setText(QString::fromStdString(*t));
     };
-    const auto zapisPopisek = [this](const char *jmeno, const std::optional<std::string> &t) {
+    const auto zapisVysledek = [](QLabel *pole, const std::optional<std::string> &t) {
         if (t) {
-            popisek(jmeno)->setText(QString::fromStdString(*t));
-            OznamVysledek(popisek(jmeno));
+            pole->setText(QString::fromStdString(*t));
+            OznamVysledek(pole);
         }
     };
-    zapisPole("TSuchost", zapis.TSuchost);
-    zapisPole("TPpary", zapis.TPpary);
-    zapisPopisek("TPrutok", zapis.TPrutok);
-    zapisPopisek("TObjem1", zapis.TObjem1);
-    zapisPopisek("TObjem12", zapis.TObjem12);
-    zapisPopisek("TObjem2", zapis.TObjem2);
-    zapisPopisek("Tkvs", zapis.Tkvs);
-    popisek("THlaska")->setText(QString::fromStdString(zapis.THlaska));
-    OznamHlasku(popisek("THlaska"));
+    zapisPole(o_.TSuchost, zapis.TSuchost);
+    zapisPole(o_.TPpary, zapis.TPpary);
+    zapisVysledek(o_.TPrutok, zapis.TPrutok);
+    zapisVysledek(o_.TObjem1, zapis.TObjem1);
+    zapisVysledek(o_.TObjem12, zapis.TObjem12);
+    zapisVysledek(o_.TObjem2, zapis.TObjem2);
+    zapisVysledek(o_.Tkvs, zapis.Tkvs);
+    o_.THlaska->setText(QString::fromStdString(zapis.THlaska));
+    OznamHlasku(o_.THlaska);
 }
 
 // Ends the program at once, nothing asked, nothing saved.
@@ -382,20 +351,4 @@ void Ventil::TKonecClick()
 {
     close();
     QCoreApplication::quit();
-}
-
-QWidget *Ventil::ovladac(const char *jmeno) const
-{
-    const auto i = ovladace_.find(jmeno);
-    return i == ovladace_.end() ? nullptr : i->second;
-}
-
-QLineEdit *Ventil::pole(const char *jmeno) const
-{
-    return static_cast<QLineEdit *>(ovladac(jmeno));
-}
-
-QLabel *Ventil::popisek(const char *jmeno) const
-{
-    return static_cast<QLabel *>(ovladac(jmeno));
 }

@@ -4,11 +4,13 @@
 
 #include <QWidget>
 
-#include <string_view>
-#include <unordered_map>
+#include <array>
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
+enum class Radek;
 
 // The program's one window. It owns the calculator state; its handlers read
 // the fields' texts, call the computation and write texts back.
@@ -19,10 +21,6 @@ class Ventil : public QWidget
 public:
     explicit Ventil(QWidget *parent = nullptr);
 
-    // Gives the application the window's style and font before the window is
-    // made, so no widget is first laid out in another and then again.
-    static void PripravAplikaci();
-
     // Shows and hides the input and output rows for the current mode.
     void Viditelnost();
 
@@ -30,6 +28,7 @@ public:
 
 private:
     void VytvorOvladace();
+    void PriradOvladace();
     void PojmenujPole();
     void NastavPoradiTabulatoru();
     void PripojUdalosti();
@@ -41,12 +40,26 @@ private:
     void TPocitejClick();
     void TKonecClick();
 
-    QWidget *ovladac(const char *jmeno) const;
-    QLineEdit *pole(const char *jmeno) const;
-    QLabel *popisek(const char *jmeno) const;
+    // The controls the handlers use, found once by their names in the
+    // control table; a name missing from it stops the program at start-up.
+    struct RadekOkna
+    {
+        QLabel *popisek;
+        QWidget *pole;
+        QLabel *jednotka;
+    };
+    struct
+    {
+        QLineEdit *TVykon, *TDeltaP, *TDeltaT, *TPpary, *TZprutok, *TSuchost;
+        QLabel *TPrutok, *TObjem1, *TObjem2, *TObjem12, *Tkvs, *THlaska;
+        QLabel *LPrutok, *LZprutok, *LJPrutok, *LJZprutok;
+        QRadioButton *TMedium1, *TMedium2, *TMedium3, *TZpusob1, *TZpusob2;
+        QPushButton *TPocitej, *TKonec;
+        std::array<RadekOkna, 11> radky; // as RadkyHodnot
+    } o_{};
 
-    // By the names of the control table, which live for the whole program.
-    std::unordered_map<std::string_view, QWidget *> ovladace_;
+    RadekOkna &radek(Radek r);
+    template <typename T> T *najdi(const char *jmeno) const;
+
     Stav stav_;
-    bool vlastniStyl_ = false;
 };

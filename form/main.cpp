@@ -1,22 +1,10 @@
+#include "Aplikace.h"
 #include "Ventil.h"
 
-#include <QApplication>
-#include <QFileInfo>
-
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    // With no session bus to join, Qt's D-Bus support would have libdbus
-    // start one (dbus-launch --autolaunch): a daemon that outlives the
-    // program and writes under ~/.dbus. A bus that exists is still used.
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
-        (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime + "/bus"))))
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-
-    QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("cz.ventil.Ventil"));
-    Ventil::PripravAplikaci();
+    Aplikace aplikace(argv[0]);
     Ventil okno;
     okno.show();
-    return app.exec();
+    return aplikace.exec();
 }

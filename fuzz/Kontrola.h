@@ -5,6 +5,7 @@
 
 #include "state/CteniCisla.h"
 #include "state/Hodnota.h"
+#include "tests/PomocniciTestu.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,17 +23,10 @@
 
 #define OVER(podminka) ((podminka) ? (void)0 : Poruseno(#podminka, __FILE__, __LINE__))
 
-inline std::uint64_t Bity(double x)
-{
-    std::uint64_t b;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
 // Equal kind and, for numbers, equal bits: -0 differs from 0.
 inline bool StejneBity(const Hodnota &a, const Hodnota &b)
 {
-    return a.druh() == b.druh() && (!a.jeCislo() || Bity(*a) == Bity(*b));
+    return a.druh() == b.druh() && (!a.jeCislo() || BityCisla(*a) == BityCisla(*b));
 }
 
 // y read back from the 15-significant-digit text of x. Rounding x to 15

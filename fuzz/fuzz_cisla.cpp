@@ -75,7 +75,7 @@ void PorovnejSeStrtod(std::string_view text, const PrectenoCislo &r)
         return;
     }
     OVER(!r.mimoRozsah);
-    OVER(Bity(v) == Bity(r.hodnota));
+    OVER(BityCisla(v) == BityCisla(r.hodnota));
 }
 
 std::uint32_t Otisk(std::string_view text)

@@ -10,9 +10,8 @@
 
 #include "Kontrola.h"
 
-#include "form/PrikazSpocitej.h"
+#include "form/prikaz/PrikazSpocitej.h"
 #include "state/CteniCisla.h"
-#include "steam/NaplnTabulku.h"
 
 #include <array>
 #include <optional>
@@ -24,25 +23,12 @@ constexpr char KonecKroku = '\xFE';
 constexpr char KonecPole = '\xFF';
 constexpr std::size_t NejvicKroku = 4;
 
-constexpr Hodnota Stav::*Vysledky[] = {&Stav::Prutok, &Stav::Objem1, &Stav::Objem2, &Stav::Objem12,
-                                       &Stav::Kvs};
-constexpr Hodnota Stav::*VseVeStavu[] = {
-    &Stav::Vykon,   &Stav::DeltaT,  &Stav::DeltaP, &Stav::Ppary, &Stav::Suchost,
-    &Stav::Zprutok, &Stav::Prutok,  &Stav::Tlak,   &Stav::Objem, &Stav::Objem1,
-    &Stav::Objem2,  &Stav::Objem12, &Stav::Kvs};
-
-bool StejneVysledky(const Stav &a, const Stav &b)
+// The first `pocet` values of HodnotyStavu (the results come first) are
+// the same bits in both.
+bool StejneHodnoty(const Stav &a, const Stav &b, std::size_t pocet)
 {
-    for (auto v : Vysledky)
-        if (!StejneBity(a.*v, b.*v))
-            return false;
-    return true;
-}
-
-bool StejnyStav(const Stav &a, const Stav &b)
-{
-    for (auto v : VseVeStavu)
-        if (!StejneBity(a.*v, b.*v))
+    for (std::size_t k = 0; k < pocet; ++k)
+        if (!StejneBity(a.*HodnotyStavu[k].second, b.*HodnotyStavu[k].second))
             return false;
     return true;
 }
@@ -55,7 +41,12 @@ struct Okno
 
 TextyVstupu Texty(const Okno &o)
 {
-    return {o.pole[0], o.pole[1], o.pole[2], o.pole[3], o.pole[4], o.pole[5]};
+    return {.TVykon = o.pole[0],
+            .TDeltaP = o.pole[1],
+            .TDeltaT = o.pole[2],
+            .TPpary = o.pole[3],
+            .TZprutok = o.pole[4],
+            .TSuchost = o.pole[5]};
 }
 
 // Writes back what the window writes into its input fields.
@@ -91,18 +82,18 @@ void KontrolujVypocet(const Okno &pred, const Okno &po, const ZapisDoOkna &z,
     if (mimoPriCteni) {
         OVER(z.THlaska == HlaskaMimoRozsah);
         OVER(!z.TSuchost && !z.TPpary);
-        OVER(StejnyStav(s, pred.stav));
+        OVER(StejneHodnoty(s, pred.stav, std::size(HodnotyStavu)));
     } else {
         // The state and the fields agree: a corrected input is shown at once,
         // any other is what its text reads.
         OVER(s.Suchost.jeCislo() && *s.Suchost <= 1.0);
         OVER(s.Ppary.jeCislo() && *s.Ppary >= 100.0 && *s.Ppary <= 2000.0);
-        OVER(Bity(CtiCislo(po.pole[5]).hodnota) == Bity(*s.Suchost));
-        OVER(Bity(CtiCislo(po.pole[3]).hodnota) == Bity(*s.Ppary));
+        OVER(BityCisla(CtiCislo(po.pole[5]).hodnota) == BityCisla(*s.Suchost));
+        OVER(BityCisla(CtiCislo(po.pole[3]).hodnota) == BityCisla(*s.Ppary));
     }
 
     if (!z.THlaska.empty()) {
-        OVER(StejneVysledky(s, pred.stav));
+        OVER(StejneHodnoty(s, pred.stav, PocetVysledku));
         OVER(!z.TPrutok && !z.TObjem1 && !z.TObjem2 && !z.TObjem12 && !z.Tkvs);
         return;
     }
@@ -133,9 +124,8 @@ std::vector<std::string_view> Rozdel(std::string_view t, char oddelovac)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Okno okno;
-    NaplnTabulku(okno.stav.TabulkaPary);
-    okno.stav.Zpusob1 = true;
-    okno.stav.Medium1 = true;
+    okno.stav = NaplnenyStav();
+    NastavRezim(okno.stav, 1, 1);
 
     const std::vector<std::string_view> kroky =
         Rozdel({reinterpret_cast<const char *>(data), size}, KonecKroku);
@@ -144,12 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             continue;
         const auto nastaveni = static_cast<unsigned char>(kroky[k][0]);
         Stav &s = okno.stav;
-        s.Zpusob1 = !(nastaveni & 1);
-        s.Zpusob2 = !s.Zpusob1;
-        const int medium = (nastaveni >> 1 & 3) % 3;
-        s.Medium1 = medium == 0;
-        s.Medium2 = medium == 1;
-        s.Medium3 = medium == 2;
+        NastavRezim(s, (nastaveni >> 1 & 3) % 3 + 1, nastaveni & 1 ? 2 : 1);
         const std::string_view oddelovac = nastaveni & 8 ? "," : ".";
         const auto texty = Rozdel(kroky[k].substr(1), KonecPole);
         for (std::size_t i = 0; i < texty.size() && i < okno.pole.size(); ++i)
@@ -168,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         ZapisPole(znovu, z2);
         OVER(z2.THlaska == z.THlaska);
         OVER(znovu.pole == okno.pole);
-        OVER(StejnyStav(znovu.stav, okno.stav));
+        OVER(StejneHodnoty(znovu.stav, okno.stav, std::size(HodnotyStavu)));
     }
     return 0;
 }

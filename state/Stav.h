@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Hodnota.h"
-#include "TabulkaPary.h"
+#include "TabulkaSytePary.h"
 
 // The calculator state shared by the window and the two modules. The program
 // owns exactly one; every value starts empty and the flags all false until
@@ -30,5 +30,8 @@ struct Stav
     bool Medium2 = false;
     bool Medium3 = false;
 
-    ::TabulkaPary TabulkaPary;
+    TabulkaSytePary TabulkaPary;
+
+    // Values compare as Hodnota does: exactly, with no tolerance.
+    friend bool operator==(const Stav &, const Stav &) = default;
 };

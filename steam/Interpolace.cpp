@@ -9,7 +9,7 @@ void Interpolace(Stav &s)
     // to a row's belongs to the segment ending there. Beyond the last row the
     // last segment is used.
     std::size_t i = 0;
-    while (i + 2 < TabulkaPary::PocetRadku && !(P <= r[i + 1].tlak))
+    while (i + 2 < TabulkaSytePary::PocetRadku && !(P <= r[i + 1].tlak))
         ++i;
 
     // One IEEE operation at a time, in this order: dx = 0 at p(i) and

@@ -5,7 +5,7 @@ namespace {
 // Absolute pressure (kPa) and specific volume of dry saturated steam (m3/kg):
 // every 20 kPa from 100 to 500, every 50 kPa to 1700, every 100 kPa to 2000.
 // Program data, taken as the decimals written here.
-constexpr TabulkaPary::Radek Radky[TabulkaPary::PocetRadku] = {
+constexpr TabulkaSytePary::Radek Radky[TabulkaSytePary::PocetRadku] = {
     {100, 1.694},   {120, 1.428},  {140, 1.236},  {160, 1.091},  {180, 0.9771}, {200, 0.8853},
     {220, 0.8097},  {240, 0.7464}, {260, 0.6925}, {280, 0.646},  {300, 0.6056}, {320, 0.57},
     {340, 0.5385},  {360, 0.5104}, {380, 0.4851}, {400, 0.4623}, {420, 0.4416}, {440, 0.4227},
@@ -18,9 +18,8 @@ constexpr TabulkaPary::Radek Radky[TabulkaPary::PocetRadku] = {
 
 } // namespace
 
-void NaplnTabulku(TabulkaPary &tabulka)
+void NaplnTabulku(TabulkaSytePary &tabulka)
 {
-    for (std::size_t k = 0; k < TabulkaPary::PocetRadku; ++k)
+    for (std::size_t k = 0; k < TabulkaSytePary::PocetRadku; ++k)
         tabulka.radky[k] = Radky[k];
-    tabulka.naplnena = true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/TabulkaPary.h"
+#include "state/TabulkaSytePary.h"
 
 // Fills the saturated-steam table with its 48 fixed rows, in ascending order
 // of pressure. Calling it again writes the same values.
-void NaplnTabulku(TabulkaPary &tabulka);
+void NaplnTabulku(TabulkaSytePary &tabulka);

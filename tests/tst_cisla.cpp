@@ -1,6 +1,7 @@
 // The number rules: reading a field's text, showing a value, two-decimal
 // rounding. Runs under "C" and Czech C locales; results must not differ.
 
+#include "PomocniciTestu.h"
 #include "TestLocale.h"
 
 #include "state/CteniCisla.h"
@@ -26,16 +27,6 @@ namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double MinSub = std::numeric_limits<double>::denorm_min();
-
-// Shortest and hexadecimal form: a wrong last bit shows in the message.
-std::string Bity(double x)
-{
-    char buf[64];
-    auto r = std::to_chars(buf, buf + 32, x);
-    *r.ptr++ = ' ';
-    r = std::to_chars(r.ptr, buf + sizeof buf, x, std::chars_format::hex);
-    return std::string(buf, r.ptr);
-}
 
 // Deterministic, so a failing sample is the same on every run.
 struct SplitMix64
@@ -147,7 +138,7 @@ void TstCisla::ctiCislo()
     const PrectenoCislo p = CtiCislo(text.toStdString());
     QVERIFY2(p.mimoRozsah == mimoRozsah, mimoRozsah ? "expected out of range" : "out of range");
     // Out of range also promises a zero value.
-    QVERIFY2(p.hodnota == hodnota, ("got " + Bity(p.hodnota)).c_str());
+    QVERIFY2(p.hodnota == hodnota, ("got " + TextBitu(p.hodnota)).c_str());
     if (std::signbit(hodnota))
         QVERIFY2(std::signbit(p.hodnota), "sign of zero lost");
 }
@@ -218,7 +209,7 @@ void TstCisla::zpetneCteni()
     for (const double x : hodnoty) {
         const std::string text = TextCisla(x, ".");
         const PrectenoCislo p = CtiCislo(text);
-        const std::string kde = Bity(x) + " shown " + text + " read " + Bity(p.hodnota);
+        const std::string kde = TextBitu(x) + " shown " + text + " read " + TextBitu(p.hodnota);
         QVERIFY2(!p.mimoRozsah, kde.c_str());
         // Half a unit in the 15th digit, plus the rounding of the read-back
         // (2^-53 relative, or half the subnormal spacing). x - y is exact.
@@ -252,11 +243,11 @@ void TstCisla::patnactCislicPresne()
 
         const PrectenoCislo primo = CtiCislo(zapis);
         QVERIFY2(primo.hodnota == x && !primo.mimoRozsah,
-                 (zapis + " read " + Bity(primo.hodnota)).c_str());
+                 (zapis + " read " + TextBitu(primo.hodnota)).c_str());
         const std::string text = TextCisla(x, ".");
         const PrectenoCislo zpet = CtiCislo(text);
         QVERIFY2(zpet.hodnota == x,
-                 (zapis + " shown " + text + " read " + Bity(zpet.hodnota)).c_str());
+                 (zapis + " shown " + text + " read " + TextBitu(zpet.hodnota)).c_str());
     }
 }
 
@@ -288,7 +279,7 @@ void TstCisla::zaokrouhleni()
     QFETCH(double, vstup);
     QFETCH(double, vysledek);
     const double z = ZaokrouhliNaSetiny(vstup);
-    QVERIFY2(z == vysledek || (std::isnan(z) && std::isnan(vysledek)), Bity(z).c_str());
+    QVERIFY2(z == vysledek || (std::isnan(z) && std::isnan(vysledek)), TextBitu(z).c_str());
 }
 
 QTEST_APPLESS_MAIN(TstCisla)

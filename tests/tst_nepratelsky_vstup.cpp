@@ -5,6 +5,7 @@
 
 #include "TestLocale.h"
 
+#include "TestOkna.h"
 #include "form/Ventil.h"
 
 #include <QClipboard>
@@ -47,7 +48,7 @@ bool Ukazuje(const QString &text, double cekano)
 
 } // namespace
 
-class TestNepratelskyVstup : public QObject
+class TstNepratelskyVstup : public QObject
 {
     Q_OBJECT
 
@@ -225,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNepratelskyVstup)
+VENTIL_TEST_MAIN(TstNepratelskyVstup)
 #include "tst_nepratelsky_vstup.moc"

@@ -1,4 +1,5 @@
 // What a screen reader and a keyboard-only user get from the window.
+#include "TestOkna.h"
 #include "form/Ventil.h"
 
 #include <QAccessible>
@@ -17,7 +18,7 @@ QString Jmeno(QWidget *w)
 
 } // namespace
 
-class TestPristupnost : public QObject
+class TstPristupnost : public QObject
 {
     Q_OBJECT
 
@@ -136,5 +137,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPristupnost)
+VENTIL_TEST_MAIN(TstPristupnost)
 #include "tst_pristupnost.moc"

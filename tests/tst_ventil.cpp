@@ -4,6 +4,7 @@
 
 #include "TestLocale.h"
 
+#include "TestOkna.h"
 #include "form/Ventil.h"
 
 #include <QtTest>
@@ -110,8 +111,9 @@ QString Text(const QWidget *w)
     return {};
 }
 
-// An option button takes clicks on its mark and caption only (see
-// klikNaPrepinac), so steps click there; other controls at their centre.
+// Steps click an option button on its mark and caption, where it takes a
+// click in every style (the rest of its rectangle is klikNaPrepinac's
+// case); other controls at their centre.
 QPoint MistoKliku(QWidget *w)
 {
     auto *r = qobject_cast<QRadioButton *>(w);
@@ -210,7 +212,7 @@ using L = QStringList;
 
 } // namespace
 
-class TestVentil : public QObject
+class TstVentil : public QObject
 {
     Q_OBJECT
 
@@ -680,5 +682,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVentil)
+VENTIL_TEST_MAIN(TstVentil)
 #include "tst_ventil.moc"

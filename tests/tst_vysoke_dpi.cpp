@@ -1,5 +1,6 @@
 // The window on a screen of twice the pixel density (run with
 // QT_SCALE_FACTOR=2): same layout, texts still fit, sharp pictures.
+#include "TestOkna.h"
 #include "form/Ventil.h"
 
 #include <QAbstractButton>
@@ -8,7 +9,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-class TestVysokeDpi : public QObject
+class TstVysokeDpi : public QObject
 {
     Q_OBJECT
 
@@ -91,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVysokeDpi)
+VENTIL_TEST_MAIN(TstVysokeDpi)
 #include "tst_vysoke_dpi.moc"

@@ -7,8 +7,21 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace {
+
+// Each input field's text and the value it is read into, paired by name.
+struct Vstup
+{
+    std::string TextyVstupu::*text;
+    Hodnota Stav::*hodnota;
+};
+constexpr Vstup Vstupy[] = {
+    {&TextyVstupu::TVykon, &Stav::Vykon},     {&TextyVstupu::TDeltaP, &Stav::DeltaP},
+    {&TextyVstupu::TDeltaT, &Stav::DeltaT},   {&TextyVstupu::TPpary, &Stav::Ppary},
+    {&TextyVstupu::TZprutok, &Stav::Zprutok}, {&TextyVstupu::TSuchost, &Stav::Suchost},
+};
 
 bool JeKonecna(const Hodnota &h)
 {
@@ -36,21 +49,16 @@ ZapisDoOkna Spocitej(Stav &s, const TextyVstupu &texty, std::string_view oddelov
 {
     ZapisDoOkna zapis;
 
-    const std::array<PrectenoCislo, 6> vstupy = {
-        CtiCislo(texty.TVykon), CtiCislo(texty.TDeltaP),  CtiCislo(texty.TDeltaT),
-        CtiCislo(texty.TPpary), CtiCislo(texty.TZprutok), CtiCislo(texty.TSuchost),
-    };
-    for (const auto &v : vstupy)
-        if (v.mimoRozsah) {
+    std::array<PrectenoCislo, std::size(Vstupy)> prectena;
+    for (std::size_t k = 0; k < prectena.size(); ++k)
+        prectena[k] = CtiCislo(texty.*Vstupy[k].text);
+    for (const PrectenoCislo &p : prectena)
+        if (p.mimoRozsah) {
             zapis.THlaska = HlaskaMimoRozsah;
             return zapis;
         }
-    s.Vykon = vstupy[0].hodnota;
-    s.DeltaP = vstupy[1].hodnota;
-    s.DeltaT = vstupy[2].hodnota;
-    s.Ppary = vstupy[3].hodnota;
-    s.Zprutok = vstupy[4].hodnota;
-    s.Suchost = vstupy[5].hodnota;
+    for (std::size_t k = 0; k < prectena.size(); ++k)
+        s.*Vstupy[k].hodnota = prectena[k].hodnota;
 
     if (*s.Suchost > 1.0) {
         s.Suchost = 1.0;
