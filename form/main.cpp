@@ -13,7 +13,12 @@ int main(int argc, char *argv[])
         (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime + "/bus"))))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 
-    QApplication app(argc, argv);
+    // The program takes no command line: Qt gets only the program's name, so
+    // its generic options (-style, -stylesheet, -reverse, -platform...) do
+    // nothing. Its environment variables still work.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char *qtArgv[] = {qtArgc ? argv[0] : nullptr, nullptr};
+    QApplication app(qtArgc, qtArgv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.ventil.Ventil"));
     Ventil::PripravAplikaci();
     Ventil okno;
