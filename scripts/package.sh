@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Makes the Debian package: installs what building and packing need (through
+# sudo when not root), builds the program alone, without the tests, with
+# Debian's compiler flags into build-deb/ (or $VENTIL_DEB_BUILD) and writes
+# build-deb/ventil_<version>_<arch>.deb. Two runs from the same commit give
+# the same bytes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# What the build needs, then dpkg-shlibdeps and file(1) for the package's
+# dependencies.
+bash scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev libgl-dev dpkg-dev file
+
+build=${VENTIL_DEB_BUILD:-build-deb}
+# Every time in the package is the last commit's: file times and archive
+# headers (CPack), and those of the resources compiled into the program.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+# Hardening as Debian builds its packages; the flags map the source path
+# away, so where the checkout lies does not matter.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+flag() { dpkg-buildflags --get "$1"; }
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
+cmake --build "$build"
+rm -f "$build"/*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+ls "$build"/*.deb
