@@ -17,11 +17,14 @@ build=${VENTIL_DEB_BUILD:-build-deb}
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
 # Hardening as Debian builds its packages; the flags map the source path
-# away, so where the checkout lies does not matter.
+# away. No debug information: the package is stripped anyway, and without it
+# the build directory's name does not reach the binary's build id either.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flag() { dpkg-buildflags --get "$1"; }
+cxxflags=" $(flag CPPFLAGS) $(flag CXXFLAGS) "
+cxxflags=${cxxflags// -g / }
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
+    -DCMAKE_CXX_FLAGS="$cxxflags" \
     -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
 cmake --build "$build"
 rm -f "$build"/*.deb
