@@ -11,7 +11,10 @@ cd "$(dirname "$0")/.."
 # dependencies.
 bash scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev libgl-dev dpkg-dev file
 
+# From scratch each time: a file built for an earlier commit would keep that
+# commit's time.
 build=${VENTIL_DEB_BUILD:-build-deb}
+rm -rf "$build"
 # Every time in the package is the last commit's: file times and archive
 # headers (CPack), and those of the resources compiled into the program.
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
@@ -27,6 +30,5 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCMAKE_CXX_FLAGS="$cxxflags" \
     -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
 cmake --build "$build"
-rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 ls "$build"/*.deb
