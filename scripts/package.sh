@@ -18,7 +18,7 @@ rm -rf "$build"
 # Every time in the package is the last commit's: file times and archive
 # headers (CPack), and those of the resources compiled into the program.
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+export SOURCE_DATE_EPOCH
 # Hardening as Debian builds its packages; the flags map the source path
 # away. No debug information: the package is stripped anyway, and without it
 # the build directory's name does not reach the binary's build id either.
