@@ -32,7 +32,8 @@ void ZaregistrujPisma()
 
 } // namespace
 
-PredSpustenimQt::PredSpustenimQt(char *nazevProgramu) : argv{nazevProgramu, nullptr}
+PredSpustenimQt::PredSpustenimQt(char *nazevProgramu)
+    : argc(nazevProgramu ? 1 : 0), argv{nazevProgramu, nullptr}
 {
     // With no session bus to join, Qt's D-Bus support would have libdbus
     // start one (dbus-launch --autolaunch): a daemon that outlives the

@@ -10,7 +10,7 @@ struct PredSpustenimQt
 {
     explicit PredSpustenimQt(char *nazevProgramu);
 
-    int argc = 1;
+    int argc;
     char *argv[2];
 };
 

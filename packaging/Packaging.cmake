@@ -1,7 +1,7 @@
 # Installation and the Debian package.
 #
 #   cmake --install build [--prefix DIR]
-#   cd build && cpack -G DEB      # ventil_<version>_<arch>.deb
+#   bash scripts/package.sh       # build-deb/ventil_<version>_<arch>.deb
 #
 # One application id names the desktop entry, the icon and the metainfo, so
 # desktops and software centres tie them together.
@@ -9,10 +9,20 @@ include(GNUInstallDirs)
 
 set(VENTIL_APP_ID cz.ventil.Ventil)
 set(VENTIL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/ventil)
+# Directories the install makes are rwxr-xr-x whatever the umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # Qt and the C++ runtime come from the system: no RPATH pointing beside the binary.
 set_target_properties(ventil PROPERTIES INSTALL_RPATH "")
 install(TARGETS ventil RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) drops the compilers' notes too, as
+# Debian's own packages do.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ventil\"
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()")
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VENTIL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VENTIL_APP_ID}.metainfo.xml
@@ -29,6 +39,25 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/${VENTIL_APP_ID}.svg
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_SOURCE_DIR}/res/fonts/OFL.txt
         DESTINATION ${VENTIL_DOCDIR})
 
+# The changelog and the manual page, compressed as Debian wants them and the
+# same bytes every time: gzip -n stores neither name nor time.
+find_program(GZIP gzip REQUIRED)
+set(VENTIL_GZ)
+foreach(soubor changelog ventil.1)
+    set(gz ${CMAKE_CURRENT_BINARY_DIR}/packaging/${soubor}.gz)
+    add_custom_command(OUTPUT ${gz}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/${soubor}
+                ${CMAKE_CURRENT_BINARY_DIR}/packaging/${soubor}
+        COMMAND ${GZIP} -9nf ${CMAKE_CURRENT_BINARY_DIR}/packaging/${soubor}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${soubor}
+        VERBATIM)
+    list(APPEND VENTIL_GZ ${gz})
+endforeach()
+add_custom_target(ventil_dokumentace ALL DEPENDS ${VENTIL_GZ})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${VENTIL_DOCDIR})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/ventil.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_PACKAGE_NAME ventil)
 set(CPACK_PACKAGE_VENDOR "Ventil developers")
 set(CPACK_PACKAGE_CONTACT "Ventil developers <ventil@example.org>")
@@ -42,4 +71,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Native Wayland windows; without it Qt uses X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Control files 0644 (scripts 0755), as dpkg and lintian expect.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 include(CPack)

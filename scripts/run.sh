@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, builds and opens the window.
+# Sets up what building needs, builds the program alone and opens the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh ventil
 exec "${VENTIL_BUILD:-build}/form/ventil"

@@ -2,20 +2,34 @@
 # Sets everything up for building Ventil on Debian 12 or Ubuntu 24.04+ (Qt 6.4): installs the
 # Debian packages that are missing (through sudo when not root), configures
 # and builds. Quick when nothing changed. The build directory is build/, or
-# $VENTIL_BUILD.
+# $VENTIL_BUILD. Warnings are errors here, as they are for developers.
+#
+#   bash scripts/setup.sh             # everything, and what the tests need
+#   bash scripts/setup.sh TARGET...   # only these targets, and only what building needs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev        # Qt 6 Widgets and Test
+)
+(($#)) || packages+=(
     clang-format                  # the formatting check
     locales                       # localedef, for the tests under Czech settings
-    xvfb xauth xdotool strace     # the real program clicked from outside, its system calls watched
+    xvfb xauth xdotool x11-apps strace  # the real program clicked and looked at from outside, its system calls watched
     appstream desktop-file-utils  # checks of the desktop entry and the metainfo
 )
 bash scripts/install-missing.sh "${packages[@]}"
 
 build=${VENTIL_BUILD:-build}
-[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
-cmake --build "$build"
+# A build first set up for one target was configured without the test tools
+# (clang-format, the Czech locale); configuring again picks them up.
+if [ ! -f "$build/build.ninja" ] || { (($# == 0)) && [ ! -f "$build/.setup-full" ]; }; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENTIL_WERROR=ON
+    (($#)) || touch "$build/.setup-full"
+fi
+if (($#)); then
+    cmake --build "$build" --target "$@"
+else
+    cmake --build "$build"
+fi
