@@ -205,8 +205,10 @@ void Ventil::VytvorOvladace()
             break;
         }
         case DruhOvladace::Tlacitko: {
+            // Return presses the focused button, as Space does; the window
+            // is no dialog, so there is no default button for the fields.
             auto *b = new QPushButton(text, rodic);
-            b->setAutoDefault(false);
+            b->setAutoDefault(true);
             b->setDefault(false);
             w = b;
             break;
@@ -288,16 +290,22 @@ void Ventil::NastavPoradiTabulatoru()
 
 void Ventil::PripojUdalosti()
 {
-    const auto prepinac = [this](const char *jmeno) {
-        return static_cast<QRadioButton *>(ovladac(jmeno));
+    // The option that becomes checked runs its handler, once per selection
+    // however it is made: mouse, keys, a screen reader's toggle action or
+    // setChecked. The one unchecked at the same time and a click on the
+    // checked option do nothing. The start options are checked before this.
+    const auto priVyberu = [this](const char *jmeno, auto obsluha) {
+        connect(static_cast<QRadioButton *>(ovladac(jmeno)), &QRadioButton::toggled, this,
+                [obsluha](bool vybrano) {
+                    if (vybrano)
+                        obsluha();
+                });
     };
-    // clicked, not toggled: it comes once per selection by mouse, keyboard
-    // or arrow keys, and never from setChecked.
-    connect(prepinac("TMedium1"), &QRadioButton::clicked, this, [this] { ZvolMedium(1); });
-    connect(prepinac("TMedium2"), &QRadioButton::clicked, this, [this] { ZvolMedium(2); });
-    connect(prepinac("TMedium3"), &QRadioButton::clicked, this, [this] { ZvolMedium(3); });
-    connect(prepinac("TZpusob1"), &QRadioButton::clicked, this, [this] { ZvolZpusob(1); });
-    connect(prepinac("TZpusob2"), &QRadioButton::clicked, this, [this] { ZvolZpusob(2); });
+    priVyberu("TMedium1", [this] { ZvolMedium(1); });
+    priVyberu("TMedium2", [this] { ZvolMedium(2); });
+    priVyberu("TMedium3", [this] { ZvolMedium(3); });
+    priVyberu("TZpusob1", [this] { ZvolZpusob(1); });
+    priVyberu("TZpusob2", [this] { ZvolZpusob(2); });
     connect(static_cast<QPushButton *>(ovladac("TPocitej")), &QPushButton::clicked, this,
             &Ventil::TPocitejClick);
     connect(static_cast<QPushButton *>(ovladac("TKonec")), &QPushButton::clicked, this,

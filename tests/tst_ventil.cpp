@@ -125,10 +125,15 @@ QPoint MistoKliku(QWidget *w)
 
 // Steps as a user takes them: "TMedium2" clicks that control, "TPpary=400"
 // clears that field and types the text, "!" clicks the compute button.
+// Other ways to select or press: "TMedium2@" the accessibility toggle action
+// (a screen reader), "TMedium2*" setChecked, "TPocitej^" the Return key and
+// "TPocitej#" the keypad's Enter on the focused button.
 bool Proved(QWidget &okno, const QStringList &kroky)
 {
     for (const QString &krok : kroky) {
-        const QString jmeno = krok == "!" ? QStringLiteral("TPocitej") : krok.section('=', 0, 0);
+        const QString jmeno = krok == "!"
+                                  ? QStringLiteral("TPocitej")
+                                  : krok.section('=', 0, 0).remove(QRegularExpression("[@*^#]$"));
         QWidget *w = okno.findChild<QWidget *>(jmeno);
         if (w == nullptr || !w->isVisibleTo(&okno)) {
             qWarning("step %s: no shown control %s", qPrintable(krok), qPrintable(jmeno));
@@ -137,6 +142,14 @@ bool Proved(QWidget &okno, const QStringList &kroky)
         if (auto *e = qobject_cast<QLineEdit *>(w); e && krok.contains('=')) {
             e->clear();
             QTest::keyClicks(e, krok.section('=', 1));
+        } else if (krok.endsWith('@')) {
+            QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+            i->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        } else if (krok.endsWith('*')) {
+            static_cast<QAbstractButton *>(w)->setChecked(true);
+        } else if (krok.endsWith('^') || krok.endsWith('#')) {
+            w->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w, krok.endsWith('^') ? Qt::Key_Return : Qt::Key_Enter);
         } else {
             QTest::mouseClick(w, Qt::LeftButton, {}, MistoKliku(w));
         }
@@ -280,8 +293,11 @@ private slots:
         QCOMPARE(w->isVisibleTo(okno.get()), !o.skryty);
         if (auto *r = qobject_cast<QRadioButton *>(w))
             QCOMPARE(r->isChecked(), o.vybrany);
-        if (auto *b = qobject_cast<QPushButton *>(w))
-            QVERIFY(!b->isDefault() && !b->autoDefault());
+        if (auto *b = qobject_cast<QPushButton *>(w)) {
+            // Default only while focused, so Return presses it.
+            QVERIFY(b->autoDefault());
+            QCOMPARE(b->isDefault(), b->hasFocus());
+        }
         if (auto *l = qobject_cast<QLabel *>(w)) {
             QCOMPARE(l->frameShape(), o.druh == D::Vystup ? QFrame::Box : QFrame::NoFrame);
             QCOMPARE(l->focusPolicy(), Qt::NoFocus);
@@ -483,6 +499,13 @@ private slots:
             << L{"TZpusob2", "TMedium2", "TMedium3", "TMedium1"} << 2 << 1 << L{"Zprutok"};
         QTest::newRow("condensate after steam")
             << L{"TMedium2", "TZpusob2", "TZpusob1", "TMedium3"} << 1 << 3 << vykonKondenzat;
+        QTest::newRow("steam by the toggle action") << L{"TMedium2@"} << 1 << 2 << vykonPara;
+        QTest::newRow("flow, condensate by the toggle action")
+            << L{"TZpusob2@", "TMedium3@"} << 2 << 3 << L{"Zprutok"};
+        QTest::newRow("steam, flow by setChecked") << L{"TMedium2*", "TZpusob2*"} << 2 << 2
+            << L{"Zprutok", "Objem"};
+        QTest::newRow("water, power again by setChecked")
+            << L{"TMedium2*", "TZpusob2*", "TMedium1*", "TZpusob1*"} << 1 << 1 << vykonVoda;
         QTest::newRow("every option twice")
             << L{"TMedium1", "TMedium1", "TZpusob1", "TZpusob1", "TMedium3", "TMedium3",
                  "TZpusob2", "TZpusob2", "TMedium2", "TMedium2"} << 2 << 2 << L{"Zprutok", "Objem"};
@@ -584,6 +607,11 @@ private slots:
             << voda + L{mimo, "TPpary=180"};
         QTest::newRow("out of range, then passes")
             << L{"TVykon=1e999", "!", "TVykon=100", "!"} << voda;
+        QTest::newRow("Return on the compute button") << L{"TMedium2", "TPocitej^"}
+            << L{"TPrutok=144", "TObjem1=1,091", "TObjem12=1,96", "Tkvs=7,13"};
+        QTest::newRow("Enter on the compute button") << L{"TPocitej#"} << voda;
+        QTest::newRow("steam by the toggle action computes steam") << L{"TMedium2@", "!"}
+            << L{"TPrutok=144", "TObjem1=1,091", "TObjem12=1,96", "Tkvs=7,13"};
         QTest::newRow("results kept when switching to water") << L{"TMedium2", "!", "TMedium1"}
             << L{"TPrutok=144", "LJPrutok=m3/h", "TObjem12=1,96", "Tkvs=7,13"};
         QTest::newRow("typed text survives while hidden")
@@ -656,6 +684,9 @@ private slots:
             QTest::keyClick(w, Qt::Key(klavesa));
         QCOMPARE(bezPole(Snimek(*okno)), pred);
         QCOMPARE(Text((*this)["Tkvs"]), "");
+        // Return presses only the focused button: no other is default.
+        for (const QPushButton *b : okno->findChildren<QPushButton *>())
+            QCOMPARE(b->isDefault(), b == w);
         QVERIFY(okno->isVisible());
     }
 
