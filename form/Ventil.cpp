@@ -163,6 +163,7 @@ Ventil::Ventil(QWidget *parent) : QWidget(parent)
     setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
 
     VytvorOvladace();
+    OznacHlasku(popisek("THlaska"));
     PojmenujPole();
     NastavPoradiTabulatoru();
     PripojUdalosti();
@@ -219,6 +220,7 @@ void Ventil::VytvorOvladace()
         case DruhOvladace::Obrazek: {
             auto *l = new QLabel(rodic);
             l->setPixmap(NactiObrazek(text, devicePixelRatioF()));
+            PojmenujObrazek(l, text);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
             break;

@@ -13,6 +13,7 @@ packages=(
     locales                       # localedef, for the tests under Czech settings
     xvfb xauth xdotool strace     # the real program clicked from outside, its system calls watched
     appstream desktop-file-utils  # checks of the desktop entry and the metainfo
+    dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
 )
 bash scripts/install-missing.sh "${packages[@]}"
 
