@@ -1,5 +1,6 @@
 #include "Ventil.h"
 
+#include "Barvy.h"
 #include "OvladaceOkna.h"
 #include "PrikazSpocitej.h"
 #include "Pristupnost.h"
@@ -219,7 +220,9 @@ void Ventil::VytvorOvladace()
             break;
         case DruhOvladace::Obrazek: {
             auto *l = new QLabel(rodic);
-            l->setPixmap(NactiObrazek(text, devicePixelRatioF()));
+            ZobrazObrazek(l, text, [this](const QString &cesta) {
+                return NactiObrazek(cesta, devicePixelRatioF());
+            });
             PojmenujObrazek(l, text);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
@@ -230,12 +233,8 @@ void Ventil::VytvorOvladace()
         if (vlastniStyl_)
             w->setStyle(StylOkna());
         w->setGeometry(Obdelnik(p));
-        if (p.vlastnosti & AzurovePozadi) {
-            QPalette paleta = w->palette();
-            paleta.setColor(QPalette::Window, QColor(128, 255, 255));
-            w->setPalette(paleta);
-            w->setAutoFillBackground(true);
-        }
+        if (p.vlastnosti & AzurovePozadi)
+            ObarviAzurove(w);
         if (p.vlastnosti & Skryty)
             w->hide();
         // Plain labels and pictures lie beneath the other controls of their

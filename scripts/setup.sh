@@ -14,6 +14,7 @@ packages=(
     xvfb xauth xdotool strace     # the real program clicked from outside, its system calls watched
     appstream desktop-file-utils  # checks of the desktop entry and the metainfo
     dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
+    qt6-gtk-platformtheme gnome-themes-extra python3-pil  # desktop themes, contrast measured
 )
 bash scripts/install-missing.sh "${packages[@]}"
 

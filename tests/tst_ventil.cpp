@@ -690,6 +690,41 @@ private slots:
         QVERIFY(okno->isVisible());
     }
 
+    // Under any theme, also one changed at run time: dark text on the cyan
+    // results, and the logo in the colours that stand out from the window.
+    void barvyMotivu_data()
+    {
+        QTest::addColumn<QColor>("pozadi");
+        QTest::addColumn<QString>("logo");
+        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << ":/res/logo.gif";
+        QTest::newRow("white") << QColor(Qt::white) << ":/res/logo.gif";
+        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << ":/res/logo-svetle.gif";
+        QTest::newRow("black") << QColor(Qt::black) << ":/res/logo-svetle.gif";
+    }
+
+    void barvyMotivu()
+    {
+        QFETCH(QColor, pozadi);
+        QFETCH(QString, logo);
+        const QPalette puvodni = QApplication::palette();
+        const auto zpet = qScopeGuard([&] { QApplication::setPalette(puvodni); });
+        QPalette paleta = puvodni;
+        paleta.setColor(QPalette::Window, pozadi);
+        paleta.setColor(QPalette::WindowText, pozadi.lightness() < 128 ? Qt::white : Qt::black);
+        QApplication::setPalette(paleta);
+
+        const auto obraz = [](const QImage &i) {
+            return i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        // The change reaches the widgets through posted events.
+        QTRY_COMPARE(obraz(static_cast<QLabel *>((*this)["Image1"])->pixmap().toImage()),
+                     obraz(QImage(logo)));
+        for (const char *pole : {"TPrutok", "Tkvs"}) {
+            QCOMPARE((*this)[pole]->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QCOMPARE((*this)[pole]->palette().color(QPalette::Window), Azurova);
+        }
+    }
+
     void zavreniOkna()
     {
         QTimer::singleShot(0, okno.get(), [this] { okno->close(); });
