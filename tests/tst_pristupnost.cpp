@@ -99,25 +99,6 @@ private slots:
                  QString::fromUtf8("Průtočný součinitel kvs, m3/h: 4") + oddelovac() + "31");
         QCOMPARE(kvs->text(QAccessible::Value), QStringLiteral("4") + oddelovac() + "31");
         QVERIFY(kvs->state().readOnly);
-        klik("TMedium2");
-        klik("TPocitej");
-        QCOMPARE(Jmeno(w("TPrutok")), QString::fromUtf8("Hmotnostní tok, kg/h: 144"));
-        QCOMPARE(Jmeno(w("TObjem2")), QString::fromUtf8("Měrný objem v2, m3/kg"));
-    }
-
-    void obrazky_data()
-    {
-        QTest::addColumn<QString>("jmeno");
-        QTest::addColumn<QString>("nazev");
-        QTest::newRow("logo") << "Image1"
-                              << "Ventil";
-        QTest::newRow("valve") << "Image2" << QString::fromUtf8("regulační ventil");
-    }
-    void obrazky()
-    {
-        QFETCH(QString, jmeno);
-        QFETCH(QString, nazev);
-        QCOMPARE(Jmeno(w(jmeno.toLatin1())), nazev);
     }
 
     // The offscreen platform delivers no accessibility events, so what is
@@ -127,8 +108,6 @@ private slots:
         okno->findChild<QLineEdit *>("TVykon")->setText("0");
         klik("TPocitej");
         QCOMPARE(Jmeno(w("THlaska")), QString::fromUtf8("Zadej číslo > 0"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w("THlaska"))->role(),
-                 QAccessible::Notification);
         okno->findChild<QLineEdit *>("TVykon")->setText("100");
         klik("TPocitej");
         QCOMPARE(Jmeno(w("THlaska")), QString());
