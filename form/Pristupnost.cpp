@@ -7,9 +7,12 @@
 namespace {
 
 const char *const VlastnostVystupu = "ventilVystupniPole";
+const char *const VlastnostHlasky = "ventilHlaska";
 
-// A read-only field whose name is fixed and whose value is the shown text;
-// Qt's own label interface would speak only the name and lose the result.
+// A read-only field named by its caption and unit followed by the shown
+// result: "Průtočný součinitel kvs, m3/h: 7,13". On AT-SPI a label offers
+// its name and nothing else (no text, no value), and screen readers speak a
+// label by its name, so the result has to be part of it.
 class PristupneVystupniPole : public QAccessibleWidget
 {
 public:
@@ -17,9 +20,13 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        const QString vysledek = static_cast<const QLabel *>(widget())->text();
         if (t == QAccessible::Value)
-            return static_cast<const QLabel *>(widget())->text();
-        return QAccessibleWidget::text(t);
+            return vysledek;
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && !vysledek.isEmpty())
+            s += QLatin1String(": ") + vysledek;
+        return s;
     }
 
     QAccessible::State state() const override
@@ -30,10 +37,29 @@ public:
     }
 };
 
+// The message line, named by its text. As a notification a screen reader
+// speaks it when it is shown, even while the focus is elsewhere.
+class PristupnaHlaska : public QAccessibleWidget
+{
+public:
+    explicit PristupnaHlaska(QLabel *l) : QAccessibleWidget(l, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *Tovarna(const QString &trida, QObject *objekt)
 {
-    if (trida == QLatin1String("QLabel") && objekt->property(VlastnostVystupu).toBool())
+    if (trida != QLatin1String("QLabel"))
+        return nullptr;
+    if (objekt->property(VlastnostVystupu).toBool())
         return new PristupneVystupniPole(static_cast<QLabel *>(objekt));
+    if (objekt->property(VlastnostHlasky).toBool())
+        return new PristupnaHlaska(static_cast<QLabel *>(objekt));
     return nullptr;
 }
 
@@ -53,21 +79,38 @@ void OznacVystupniPole(QLabel *pole)
     pole->setProperty(VlastnostVystupu, true);
 }
 
+void OznacHlasku(QLabel *hlaska)
+{
+    hlaska->setProperty(VlastnostHlasky, true);
+}
+
+void PojmenujObrazek(QLabel *obrazek, const QString &cesta)
+{
+    // Short names: what the picture is, not how it looks.
+    if (cesta.contains(QLatin1String("logo")))
+        obrazek->setAccessibleName(QStringLiteral("Ventil"));
+    else if (cesta.contains(QLatin1String("ventil")))
+        obrazek->setAccessibleName(QStringLiteral("regulační ventil"));
+}
+
 // Without a screen reader Qt would still build the accessibility objects.
 void OznamVysledek(QLabel *pole)
 {
+    // The name carries the result; the label reports no change of it itself
+    // because its name is set.
     if (!QAccessible::isActive())
         return;
-    QAccessibleValueChangeEvent udalost(pole, pole->text());
+    QAccessibleEvent udalost(pole, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&udalost);
 }
 
 void OznamHlasku(QLabel *hlaska)
 {
-    // The label reports its new name itself; an alert makes a screen reader
-    // speak a message that appears.
+    // The label reports its new name itself. A notification is spoken when
+    // it is shown; the line stays on screen, empty between messages, so a
+    // message that appears is reported as the notification showing.
     if (QAccessible::isActive() && !hlaska->text().isEmpty()) {
-        QAccessibleEvent udalost(hlaska, QAccessible::Alert);
+        QAccessibleEvent udalost(hlaska, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&udalost);
     }
 }

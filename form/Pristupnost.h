@@ -1,16 +1,22 @@
 #pragma once
 
 class QLabel;
+class QString;
 
 // What a screen reader gets from the window beyond Qt's defaults.
 
 // Output fields (labels with a border that show a result) are spoken by
-// their accessible name, caption and unit, and offer the shown result as
-// their value. Installed once per process.
+// their accessible name, caption and unit, followed by the shown result;
+// the message line is a notification. Installed once per process.
 void ZaregistrujPristupnost();
 
-// Marks a label as an output field for the factory above.
+// Marks a label as an output field, or as the message line, for the
+// factory above.
 void OznacVystupniPole(QLabel *pole);
+void OznacHlasku(QLabel *hlaska);
+
+// Names a picture by the resource it shows.
+void PojmenujObrazek(QLabel *obrazek, const QString &cesta);
 
 // Tells assistive technology that a result or the message line changed.
 void OznamVysledek(QLabel *pole);

@@ -1,5 +1,6 @@
 #include "Ventil.h"
 
+#include "Barvy.h"
 #include "OvladaceOkna.h"
 #include "Pristupnost.h"
 #include "form/prikaz/PrikazSpocitej.h"
@@ -107,6 +108,7 @@ Ventil::Ventil(QWidget *parent) : QWidget(parent)
 
     VytvorOvladace();
     PriradOvladace();
+    OznacHlasku(o_.THlaska);
     PojmenujPole();
     NastavPoradiTabulatoru();
     PripojUdalosti();
@@ -157,15 +159,23 @@ void Ventil::VytvorOvladace()
             w = r;
             break;
         }
-        case DruhOvladace::Tlacitko:
-            w = new QPushButton(text, rodic);
+        case DruhOvladace::Tlacitko: {
+            // Return presses the focused button, as Space does; the window
+            // is no dialog, so there is no default button for the fields.
+            auto *b = new QPushButton(text, rodic);
+            b->setAutoDefault(true);
+            w = b;
             break;
+        }
         case DruhOvladace::Ramecek:
             w = new QGroupBox(text, rodic);
             break;
         case DruhOvladace::Obrazek: {
             auto *l = new QLabel(rodic);
-            l->setPixmap(NactiObrazek(text, devicePixelRatioF()));
+            ZobrazObrazek(l, text, [this](const QString &cesta) {
+                return NactiObrazek(cesta, devicePixelRatioF());
+            });
+            PojmenujObrazek(l, text);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
             break;
@@ -173,12 +183,8 @@ void Ventil::VytvorOvladace()
         }
         w->setObjectName(QString::fromUtf8(p.jmeno));
         w->setGeometry(Obdelnik(p));
-        if (p.vlastnost == Vlastnost::AzurovePozadi) {
-            QPalette paleta = w->palette();
-            paleta.setColor(QPalette::Window, QColor(128, 255, 255));
-            w->setPalette(paleta);
-            w->setAutoFillBackground(true);
-        }
+        if (p.vlastnost == Vlastnost::AzurovePozadi)
+            ObarviAzurove(w);
         if (p.vlastnost == Vlastnost::Skryty)
             w->hide();
         // Plain labels and pictures lie beneath the other controls of their
@@ -247,13 +253,21 @@ void Ventil::NastavPoradiTabulatoru()
 
 void Ventil::PripojUdalosti()
 {
-    // clicked, not toggled: it comes once per selection by mouse, keyboard
-    // or arrow keys, and never from setChecked.
-    connect(o_.TMedium1, &QRadioButton::clicked, this, [this] { ZvolMedium(1); });
-    connect(o_.TMedium2, &QRadioButton::clicked, this, [this] { ZvolMedium(2); });
-    connect(o_.TMedium3, &QRadioButton::clicked, this, [this] { ZvolMedium(3); });
-    connect(o_.TZpusob1, &QRadioButton::clicked, this, [this] { ZvolZpusob(1); });
-    connect(o_.TZpusob2, &QRadioButton::clicked, this, [this] { ZvolZpusob(2); });
+    // The option that becomes checked runs its handler, once per selection
+    // however it is made: mouse, keys, a screen reader's toggle action or
+    // setChecked. The one unchecked at the same time and a click on the
+    // checked option do nothing. The start options are checked before this.
+    const auto priVyberu = [this](QRadioButton *prepinac, auto obsluha) {
+        connect(prepinac, &QRadioButton::toggled, this, [obsluha](bool vybrano) {
+            if (vybrano)
+                obsluha();
+        });
+    };
+    priVyberu(o_.TMedium1, [this] { ZvolMedium(1); });
+    priVyberu(o_.TMedium2, [this] { ZvolMedium(2); });
+    priVyberu(o_.TMedium3, [this] { ZvolMedium(3); });
+    priVyberu(o_.TZpusob1, [this] { ZvolZpusob(1); });
+    priVyberu(o_.TZpusob2, [this] { ZvolZpusob(2); });
     connect(o_.TPocitej, &QPushButton::clicked, this, &Ventil::TPocitejClick);
     connect(o_.TKonec, &QPushButton::clicked, this, &Ventil::TKonecClick);
 }

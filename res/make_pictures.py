@@ -13,6 +13,8 @@ OVERWRITES these files in res/ without asking:
     ventil@2x.png   244 x 556  the same, RGBA, for high-DPI screens
     logo.gif        178 x 36   "VENTIL" word-mark
     logo@2x.png     356 x 72   the same, RGBA, for high-DPI screens
+    logo-svetle.gif 178 x 36   the word-mark in light colours, for dark windows
+    logo-svetle@2x.png         the same at twice the size
     ikona.png       24 x 32    window icon, 8-bit palette, opaque
     ikona@2x.png    48 x 64    the same at twice the size
     ikona.svg                  scalable icon for desktop icon themes
@@ -47,6 +49,7 @@ RES = os.path.dirname(os.path.abspath(__file__))
 
 SUPERSAMPLE = 4            # rendering oversampling per output pixel
 WINDOW_BG = (0xEF, 0xEF, 0xEF)
+DARK_WINDOW_BG = (0x35, 0x35, 0x35)   # what the light logo's edges blend into
 TRANSPARENT = 255          # palette index of the transparent colour in the GIFs
 ALPHA_CUTOFF = 16          # coverage below this (of 255) counts as background
 
@@ -276,12 +279,12 @@ def svg_path(path):
     return " ".join(d) + " Z"
 
 
-def draw_flame(c, x, y, size):
+def draw_flame(c, x, y, size, red=FLAME_RED, core=FLAME_CORE):
     """Flame fitted into a box of size x (size * 4/3) units at (x, y)."""
     f = size / 24.0
     move = lambda pts: [(x + px * f, y + py * f) for px, py in pts]
-    c.shape("poly", move(flatten(FLAME_OUTER)), FLAME_RED)
-    c.shape("poly", move(flatten(FLAME_INNER)), FLAME_CORE)
+    c.shape("poly", move(flatten(FLAME_OUTER)), red)
+    c.shape("poly", move(flatten(FLAME_INNER)), core)
 
 
 # --------------------------------------------------------------------------
@@ -346,14 +349,26 @@ def draw_valve(scale):
     return c.result()
 
 
-def draw_logo(scale):
+# Word-mark colours: flame, flame core, letters, rule.  The light set keeps
+# every mark at 3:1 or more against a dark window, as the dark set does
+# against a light one.
+LOGO_DARK = (FLAME_RED, FLAME_CORE, "#1b3567", "#b3201a")
+LOGO_LIGHT = ("#ff6b5f", "#ffc24d", "#eef2f8", "#ff6b5f")
+
+
+def draw_logo(scale, colours=LOGO_DARK):
     """Word-mark: a small flame and VENTIL in bold with a red rule underneath."""
+    flame, core, letters, rule = colours
     c = Canvas(*LOGO_SIZE, scale)
-    draw_flame(c, 2, 1, 25.5)
+    draw_flame(c, 2, 1, 25.5, flame, core)
     font = next(p for p in BOLD_FONT_CANDIDATES if os.path.exists(p))
-    c.text((34, 2), "VENTIL", font, 39, "#1b3567", width=142)
-    c.shape("rect", (34, 30, 176, 33), "#b3201a")
+    c.text((34, 2), "VENTIL", font, 39, letters, width=142)
+    c.shape("rect", (34, 30, 176, 33), rule)
     return c.result()
+
+
+def draw_light_logo(scale):
+    return draw_logo(scale, LOGO_LIGHT)
 
 
 def draw_icon(scale):
@@ -378,25 +393,25 @@ def icon_svg():
 # Writing
 # --------------------------------------------------------------------------
 
-def to_gif_indices(rgba):
+def to_gif_indices(rgba, window=WINDOW_BG):
     """Quantises an RGBA picture for a GIF whose palette index 255 is transparent.
 
     Returns (P image, 768-byte palette, mask of background pixels).
     """
     alpha = rgba.getchannel("A")
     background = alpha.point(lambda a: 255 if a < ALPHA_CUTOFF else 0)
-    flat = Image.new("RGB", rgba.size, WINDOW_BG)
+    flat = Image.new("RGB", rgba.size, window)
     flat.paste(rgba, (0, 0), rgba)
     q = flat.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
     pal = q.getpalette()[:255 * 3]
-    pal += [0] * (255 * 3 - len(pal)) + list(WINDOW_BG)    # index 255 shows as window grey
+    pal += [0] * (255 * 3 - len(pal)) + list(window)    # index 255 shows as the window
     q.putpalette(pal)
     q.paste(TRANSPARENT, (0, 0) + rgba.size, background)
     return q, bytes(pal), background
 
 
-def write_gif(rgba, path):
-    q, pal, background = to_gif_indices(rgba)
+def write_gif(rgba, path, window=WINDOW_BG):
+    q, pal, background = to_gif_indices(rgba, window)
     q.save(path, format="GIF", transparency=TRANSPARENT, interlace=False, optimize=False)
     return q, pal, background
 
@@ -589,6 +604,8 @@ def check_all(p):
     check_gif(j("logo.gif"), LOGO_SIZE, p)
     check_png(j("ventil@2x.png"), (244, 556), False, p)
     check_png(j("logo@2x.png"), (356, 72), False, p)
+    check_gif(j("logo-svetle.gif"), LOGO_SIZE, p)
+    check_png(j("logo-svetle@2x.png"), (356, 72), False, p)
     check_png(j("ikona.png"), ICON_SIZE, True, p)
     check_png(j("ikona@2x.png"), (48, 64), True, p)
     check_svg(j("ikona.svg"), p)
@@ -597,6 +614,8 @@ def check_all(p):
         check_gif_against_drawing(j("logo.gif"), draw_logo(1), p)
         check_scaled_pair(j("ventil.gif"), j("ventil@2x.png"), p)
         check_scaled_pair(j("logo.gif"), j("logo@2x.png"), p)
+        check_gif_against_drawing(j("logo-svetle.gif"), draw_light_logo(1), p)
+        check_scaled_pair(j("logo-svetle.gif"), j("logo-svetle@2x.png"), p)
 
 
 def main():
@@ -606,8 +625,9 @@ def main():
     p = Problems()
     j = lambda n: os.path.join(RES, n)
     if not args.check:
-        for draw, stem in ((draw_valve, "ventil"), (draw_logo, "logo")):
-            q, pal, bg = write_gif(draw(1), j(stem + ".gif"))
+        for draw, stem, window in ((draw_valve, "ventil", WINDOW_BG), (draw_logo, "logo", WINDOW_BG),
+                                   (draw_light_logo, "logo-svetle", DARK_WINDOW_BG)):
+            q, pal, bg = write_gif(draw(1), j(stem + ".gif"), window)
             check_gif_matches(j(stem + ".gif"), q, pal, bg, p)
             draw(2).save(j(stem + "@2x.png"), format="PNG", optimize=False)
         write_palette_png(draw_icon(1), j("ikona.png"))
@@ -619,7 +639,8 @@ def main():
         print("make_pictures.py: " + msg, file=sys.stderr)
     if p:
         return 1
-    print("res/: ventil.gif logo.gif ventil@2x.png logo@2x.png ikona.png ikona@2x.png ikona.svg OK")
+    print("res/: ventil.gif logo.gif logo-svetle.gif ventil@2x.png logo@2x.png logo-svetle@2x.png "
+          "ikona.png ikona@2x.png ikona.svg OK")
     return 0
 
 

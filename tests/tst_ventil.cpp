@@ -127,10 +127,15 @@ QPoint MistoKliku(QWidget *w)
 
 // Steps as a user takes them: "TMedium2" clicks that control, "TPpary=400"
 // clears that field and types the text, "!" clicks the compute button.
+// Other ways to select or press: "TMedium2@" the accessibility toggle action
+// (a screen reader), "TMedium2*" setChecked, "TPocitej^" Return on the
+// focused button.
 bool Proved(QWidget &okno, const QStringList &kroky)
 {
     for (const QString &krok : kroky) {
-        const QString jmeno = krok == "!" ? QStringLiteral("TPocitej") : krok.section('=', 0, 0);
+        const QString jmeno = krok == "!"
+                                  ? QStringLiteral("TPocitej")
+                                  : krok.section('=', 0, 0).remove(QRegularExpression("[@*^]$"));
         QWidget *w = okno.findChild<QWidget *>(jmeno);
         if (w == nullptr || !w->isVisibleTo(&okno)) {
             qWarning("step %s: no shown control %s", qPrintable(krok), qPrintable(jmeno));
@@ -139,6 +144,14 @@ bool Proved(QWidget &okno, const QStringList &kroky)
         if (auto *e = qobject_cast<QLineEdit *>(w); e && krok.contains('=')) {
             e->clear();
             QTest::keyClicks(e, krok.section('=', 1));
+        } else if (krok.endsWith('@')) {
+            QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+            i->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        } else if (krok.endsWith('*')) {
+            static_cast<QAbstractButton *>(w)->setChecked(true);
+        } else if (krok.endsWith('^')) {
+            w->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w, Qt::Key_Return);
         } else {
             QTest::mouseClick(w, Qt::LeftButton, {}, MistoKliku(w));
         }
@@ -282,8 +295,11 @@ private slots:
         QCOMPARE(w->isVisibleTo(okno.get()), !o.skryty);
         if (auto *r = qobject_cast<QRadioButton *>(w))
             QCOMPARE(r->isChecked(), o.vybrany);
-        if (auto *b = qobject_cast<QPushButton *>(w))
-            QVERIFY(!b->isDefault() && !b->autoDefault());
+        if (auto *b = qobject_cast<QPushButton *>(w)) {
+            // Default only while focused, so Return presses it.
+            QVERIFY(b->autoDefault());
+            QCOMPARE(b->isDefault(), b->hasFocus());
+        }
         if (auto *l = qobject_cast<QLabel *>(w)) {
             QCOMPARE(l->frameShape(), o.druh == D::Vystup ? QFrame::Box : QFrame::NoFrame);
             QCOMPARE(l->focusPolicy(), Qt::NoFocus);
@@ -485,6 +501,9 @@ private slots:
             << L{"TZpusob2", "TMedium2", "TMedium3", "TMedium1"} << 2 << 1 << L{"Zprutok"};
         QTest::newRow("condensate after steam")
             << L{"TMedium2", "TZpusob2", "TZpusob1", "TMedium3"} << 1 << 3 << vykonKondenzat;
+        QTest::newRow("steam by the toggle action") << L{"TMedium2@"} << 1 << 2 << vykonPara;
+        QTest::newRow("steam, flow by setChecked") << L{"TMedium2*", "TZpusob2*"} << 2 << 2
+            << L{"Zprutok", "Objem"};
         QTest::newRow("every option twice")
             << L{"TMedium1", "TMedium1", "TZpusob1", "TZpusob1", "TMedium3", "TMedium3",
                  "TZpusob2", "TZpusob2", "TMedium2", "TMedium2"} << 2 << 2 << L{"Zprutok", "Objem"};
@@ -586,6 +605,8 @@ private slots:
             << voda + L{mimo, "TPpary=180"};
         QTest::newRow("out of range, then passes")
             << L{"TVykon=1e999", "!", "TVykon=100", "!"} << voda;
+        QTest::newRow("Return on the compute button") << L{"TMedium2", "TPocitej^"}
+            << L{"TPrutok=144", "TObjem1=1,091", "TObjem12=1,96", "Tkvs=7,13"};
         QTest::newRow("results kept when switching to water") << L{"TMedium2", "!", "TMedium1"}
             << L{"TPrutok=144", "LJPrutok=m3/h", "TObjem12=1,96", "Tkvs=7,13"};
         QTest::newRow("typed text survives while hidden")
@@ -658,7 +679,37 @@ private slots:
             QTest::keyClick(w, Qt::Key(klavesa));
         QCOMPARE(bezPole(Snimek(*okno)), pred);
         QCOMPARE(Text((*this)["Tkvs"]), "");
+        // Return presses only the focused button: no other is default.
+        for (const QPushButton *b : okno->findChildren<QPushButton *>())
+            QCOMPARE(b->isDefault(), b == w);
         QVERIFY(okno->isVisible());
+    }
+
+    // A theme changed at run time: the logo in the colours that stand out
+    // from the window, dark text on the cyan results.
+    void barvyMotivu_data()
+    {
+        QTest::addColumn<QColor>("pozadi");
+        QTest::addColumn<QString>("logo");
+        QTest::newRow("white") << QColor(Qt::white) << ":/res/logo.gif";
+        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << ":/res/logo-svetle.gif";
+    }
+
+    void barvyMotivu()
+    {
+        QFETCH(QColor, pozadi);
+        QFETCH(QString, logo);
+        const QPalette puvodni = QApplication::palette();
+        const auto zpet = qScopeGuard([&] { QApplication::setPalette(puvodni); });
+        QApplication::setPalette(
+            QPalette(pozadi.lightness() < 128 ? Qt::white : Qt::black, pozadi));
+        const auto obraz = [](const QImage &i) {
+            return i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        // The change reaches the widgets through posted events.
+        QTRY_COMPARE(obraz(static_cast<QLabel *>((*this)["Image1"])->pixmap().toImage()),
+                     obraz(QImage(logo)));
+        QCOMPARE((*this)["Tkvs"]->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
     void zavreniOkna()

@@ -1,0 +1,76 @@
+#!/usr/bin/python3
+"""The real Ventil under light, dark and high-contrast desktop themes (Qt's
+gtk3 platform theme): after a compute, WCAG contrast of the text in both cyan
+results (4.5:1 at least) and of the logo's and valve's solid pixels against
+the window (3:1). Usage: kontrast_motivu.py VENTIL RES_DIR"""
+import subprocess
+import sys
+import time
+
+from PIL import Image, ImageFilter, ImageGrab
+
+from realne_okno import spust, xvfb
+
+CYAN = (128, 255, 255)
+FIELDS = {"TPrutok": (338, 322, 416, 337), "Tkvs": (490, 354, 655, 383)}  # inside the frames
+# Picture, where it lies in the window, parts measured apart (x, y within the picture).
+PICTURES = [("logo.gif", (24, 8), {"logo flame": lambda x, y: x < 30,
+                                   "logo letters": lambda x, y: x >= 34 and y < 29,
+                                   "logo rule": lambda x, y: x >= 34 and y >= 30}),
+            ("ventil.gif", (16, 80), {"valve": lambda x, y: True})]
+
+
+def contrast(a, b):
+    def luminance(rgb):
+        lin = [v / 3294.6 if v <= 10 else ((v / 255 + 0.055) / 1.055) ** 2.4 for v in rgb[:3]]
+        return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
+def xdotool(env, *args):
+    return subprocess.run(["xdotool", *args], env=env, timeout=30, check=True,
+                          capture_output=True, text=True).stdout
+
+
+def measure(env, theme, res):
+    env = dict(env, QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme, QT_QPA_PLATFORM="xcb")
+    with spust([sys.argv[1]], env):
+        win = xdotool(env, "search", "--sync", "--onlyvisible", "--name", "^Ventil$").split()[0]
+        time.sleep(0.5)
+        xdotool(env, "mousemove", "--window", win, "524", "444", "click", "1")  # "Spočítej"
+        time.sleep(0.5)
+        geo = dict(l.split("=") for l in xdotool(env, "getwindowgeometry", "--shell", win).split())
+        x, y = int(geo["X"]), int(geo["Y"])
+        shot = ImageGrab.grab(xdisplay=env["DISPLAY"]).crop((x, y, x + 724, y + 504))
+    window = max(shot.getcolors(724 * 504))[1]  # the commonest colour
+    # The strongest ink in a field: its text colour.
+    figures = {n: (max(contrast(p, CYAN) for p in shot.crop(box).getdata()), 4.5)
+               for n, box in FIELDS.items()}
+    for name, (left, top), parts in PICTURES:
+        gif = Image.open(res + "/" + name)  # palette index 255 is the transparent colour
+        solid = Image.frombytes("L", gif.size, bytes(0 if i == 255 else 255 for i in gif.tobytes()))
+        solid = solid.filter(ImageFilter.MinFilter(3))  # away from the antialiased edge
+        for part, inside in parts.items():
+            values = sorted(contrast(shot.getpixel((left + x, top + y)), window)
+                            for y in range(gif.height) for x in range(gif.width)
+                            if solid.getpixel((x, y)) and inside(x, y))
+            figures[part] = values[len(values) // 2], 3.0
+    return window, figures
+
+
+def main():
+    failures = []
+    with xvfb() as env:
+        for theme in ("Adwaita", "Adwaita:dark", "HighContrast", "HighContrastInverse"):
+            window, figures = measure(env, theme, sys.argv[2])
+            print("%-20s window %-15s %s" % (theme, window, "  ".join(
+                "%s %.2f" % (n, v) for n, (v, _) in figures.items())))
+            failures += ["%s: %s %.2f below %.1f" % (theme, n, v, limit)
+                         for n, (v, limit) in figures.items() if v < limit]
+    print("\n".join(failures), file=sys.stderr)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,92 @@
+#!/usr/bin/python3
+"""The real Ventil, Czech settings, driven through the AT-SPI bus alone as a
+screen reader does; every result, the message line and the events announcing
+them read back. Usage: dbus-run-session -- sbernice_atspi.py VENTIL LOCPATH"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+from realne_okno import spust, xvfb
+
+KVS = "Průtočný součinitel kvs, m3/h: "
+UNITS = (", m3/h", ", kg/h", ", m3/kg")  # ends of the output fields' names before the result
+STEAM = ["Měrný objem v1, m3/kg: 1,091", "Měrný objem v2, m3/kg",
+         "Měrný objem v12, m3/kg: 1,96"]
+# Medium, method, typed power; every result field shown, as spoken; message line.
+CASES = [
+    ("Voda", "Výkon", "100", ["Objemový tok, m3/h: 4,31", KVS + "4,31"], ""),
+    ("Pára", "Výkon", "100", ["Hmotnostní tok, kg/h: 144", KVS + "7,13"] + STEAM, ""),
+    ("Kondenzát", "Výkon", "100", ["Objemový tok, m3/h: 0,14", KVS + "0,14"], ""),
+    ("Pára", "Průtok", "100", ["Hmotnostní tok, kg/h: 2", KVS + "0,1"] + STEAM, ""),
+    ("Voda", "Průtok", "100", ["Objemový tok, m3/h: 2", KVS + "2"], ""),
+    ("Voda", "Výkon", "0", ["Objemový tok, m3/h: 2", KVS + "2"], "Zadej číslo > 0"),
+]
+events = []
+
+
+def pump(until, seconds=10.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end and not until():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.02)
+    return until()
+
+
+def all_shown(root, test):
+    return pyatspi.findAllDescendants(
+        root, lambda o: test(o) and o.getState().contains(pyatspi.STATE_SHOWING))
+
+
+def act(root, role, name, action):
+    o = all_shown(root, lambda o: o.getRoleName() == role and o.name == name)[0].queryAction()
+    o.doAction([o.getName(i) for i in range(o.nActions)].index(action))
+
+
+def drive(frame):
+    problems = []
+    for medium, method, power, results, message in CASES:
+        act(frame, "radio button", medium, "Toggle")
+        act(pyatspi.findDescendant(frame, lambda o: o.name == "Způsob výpočtu"), "radio button",
+            method, "Toggle")
+        pyatspi.findDescendant(frame, lambda o: o.name == "Výkon, kW").queryEditableText() \
+            .setTextContents(power)
+        del events[:]
+        act(frame, "push button", "Spočítej", "Press")
+        # Heard: the new result as a name change, or the message as a notification shown.
+        heard = ("object:state-changed:showing", "notification", message, 1) if message else \
+            ("object:property-change:accessible-name", "label", results[1], 0)
+        if not pump(lambda: heard in events):
+            problems.append("%s: %r not announced, got %r" % (medium, heard, events))
+        got = sorted(o.name for o in all_shown(frame, lambda o: o.getRoleName() == "label" and
+                                               o.name.split(":")[0].endswith(UNITS)))
+        notes = [o.name for o in all_shown(frame, lambda o: o.getRoleName() == "notification")]
+        if (got, notes) != (sorted(results), [message]):
+            problems.append("%s, %s: %r | %r" % (medium, method, got, notes))
+    return problems + ["no image %r" % n for n in ("Ventil", "regulační ventil")
+                       if not all_shown(frame, lambda o: o.name == n)]
+
+
+def main():
+    with xvfb() as env, spust(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env):
+        # Qt shows itself on the bus once a screen reader runs; none said so here.
+        env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   LC_ALL="cs_CZ.UTF-8", LOCPATH=sys.argv[2])
+        with spust([sys.argv[1]], env):
+            def app():
+                return next((a for a in pyatspi.Registry.getDesktop(0)
+                             if a is not None and a.name == "ventil" and a.childCount), None)
+            if not pump(app, 30):
+                sys.exit("ventil did not appear on the accessibility bus")
+            pyatspi.Registry.registerEventListener(
+                lambda e: events.append((e.type, e.source.getRoleName(), e.source.name, e.detail1)),
+                "object:property-change:accessible-name", "object:state-changed:showing")
+            problems = drive(app()[0])
+    print("\n".join(problems), file=sys.stderr)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
