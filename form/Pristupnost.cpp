@@ -8,6 +8,7 @@ namespace {
 
 const char *const VlastnostVystupu = "ventilVystupniPole";
 const char *const VlastnostHlasky = "ventilHlaska";
+const char *const VlastnostSouhrnu = "ventilSouhrn";
 
 // A read-only field named by its caption and unit followed by the shown
 // result: "Průtočný součinitel kvs, m3/h: 7,13". On AT-SPI a label offers
@@ -37,8 +38,10 @@ public:
     }
 };
 
-// The message line, named by its text. As a notification a screen reader
-// speaks it when it is shown, even while the focus is elsewhere.
+// The message line, a notification: a screen reader speaks it when it is
+// shown, wherever the focus is, which is how the outcome of each compute is
+// spoken. It is named by its message; while it shows none, after a compute
+// that went through, by the results that compute showed.
 class PristupnaHlaska : public QAccessibleWidget
 {
 public:
@@ -46,9 +49,10 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name)
-            return static_cast<const QLabel *>(widget())->text();
-        return QAccessibleWidget::text(t);
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString hlaska = static_cast<const QLabel *>(widget())->text();
+        return hlaska.isEmpty() ? widget()->property(VlastnostSouhrnu).toString() : hlaska;
     }
 };
 
@@ -104,13 +108,20 @@ void OznamVysledek(QLabel *pole)
     QAccessible::updateAccessibility(&udalost);
 }
 
-void OznamHlasku(QLabel *hlaska)
+void OznamHlasku(QLabel *hlaska, std::initializer_list<const QLabel *> vysledky)
 {
-    // The label reports its new name itself. A notification is spoken when
-    // it is shown; the line stays on screen, empty between messages, so a
-    // message that appears is reported as the notification showing.
-    if (QAccessible::isActive() && !hlaska->text().isEmpty()) {
-        QAccessibleEvent udalost(hlaska, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&udalost);
+    QStringList souhrn;
+    if (hlaska->text().isEmpty())
+        for (const QLabel *pole : vysledky)
+            if (pole->isVisible() && !pole->text().isEmpty())
+                souhrn << pole->accessibleName() + QLatin1String(": ") + pole->text();
+    hlaska->setProperty(VlastnostSouhrnu, souhrn.join(QLatin1String("; ")));
+    // The line is on screen all the time, so the outcome is reported as the
+    // notification showing again, with its new name.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent jmeno(hlaska, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&jmeno);
+        QAccessibleEvent ukazano(hlaska, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&ukazano);
     }
 }

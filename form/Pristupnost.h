@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 class QLabel;
 class QString;
 
@@ -18,6 +20,9 @@ void OznacHlasku(QLabel *hlaska);
 // Names a picture by the resource it shows.
 void PojmenujObrazek(QLabel *obrazek, const QString &cesta);
 
-// Tells assistive technology that a result or the message line changed.
+// Tells assistive technology that a result changed.
 void OznamVysledek(QLabel *pole);
-void OznamHlasku(QLabel *hlaska);
+
+// Tells it the outcome of a compute through the message line: the message,
+// or the shown results among these with their captions and units.
+void OznamHlasku(QLabel *hlaska, std::initializer_list<const QLabel *> vysledky);

@@ -357,7 +357,7 @@ void Ventil::TPocitejClick()
     zapisVysledek(o_.TObjem2, zapis.TObjem2);
     zapisVysledek(o_.Tkvs, zapis.Tkvs);
     o_.THlaska->setText(QString::fromStdString(zapis.THlaska));
-    OznamHlasku(o_.THlaska);
+    OznamHlasku(o_.THlaska, {o_.TPrutok, o_.TObjem1, o_.TObjem2, o_.TObjem12, o_.Tkvs});
 }
 
 // Ends the program at once, nothing asked, nothing saved.

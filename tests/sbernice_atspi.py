@@ -14,12 +14,13 @@ KVS = "Průtočný součinitel kvs, m3/h: "
 UNITS = (", m3/h", ", kg/h", ", m3/kg")  # ends of the output fields' names before the result
 STEAM = ["Měrný objem v1, m3/kg: 1,091", "Měrný objem v2, m3/kg",
          "Měrný objem v12, m3/kg: 1,96"]
-# Medium, method, typed power; every result field shown, as spoken; message line.
+# Medium, method, typed power; every result field shown, as spoken, from the
+# flow down to Kvs; message line.
 CASES = [
     ("Voda", "Výkon", "100", ["Objemový tok, m3/h: 4,31", KVS + "4,31"], ""),
-    ("Pára", "Výkon", "100", ["Hmotnostní tok, kg/h: 144", KVS + "7,13"] + STEAM, ""),
+    ("Pára", "Výkon", "100", ["Hmotnostní tok, kg/h: 144"] + STEAM + [KVS + "7,13"], ""),
     ("Kondenzát", "Výkon", "100", ["Objemový tok, m3/h: 0,14", KVS + "0,14"], ""),
-    ("Pára", "Průtok", "100", ["Hmotnostní tok, kg/h: 2", KVS + "0,1"] + STEAM, ""),
+    ("Pára", "Průtok", "100", ["Hmotnostní tok, kg/h: 2"] + STEAM + [KVS + "0,1"], ""),
     ("Voda", "Průtok", "100", ["Objemový tok, m3/h: 2", KVS + "2"], ""),
     ("Voda", "Výkon", "0", ["Objemový tok, m3/h: 2", KVS + "2"], "Zadej číslo > 0"),
 ]
@@ -55,15 +56,16 @@ def drive(frame):
             .setTextContents(power)
         del events[:]
         act(frame, "push button", "Spočítej", "Press")
-        # Heard: the new result as a name change, or the message as a notification shown.
-        heard = ("object:state-changed:showing", "notification", message, 1) if message else \
-            ("object:property-change:accessible-name", "label", results[1], 0)
+        # Heard wherever the focus is: the message line shown as a notification,
+        # with the message, or else every shown result.
+        spoken = message or "; ".join(r for r in results if ": " in r)
+        heard = ("object:state-changed:showing", "notification", spoken, 1)
         if not pump(lambda: heard in events):
             problems.append("%s: %r not announced, got %r" % (medium, heard, events))
         got = sorted(o.name for o in all_shown(frame, lambda o: o.getRoleName() == "label" and
                                                o.name.split(":")[0].endswith(UNITS)))
         notes = [o.name for o in all_shown(frame, lambda o: o.getRoleName() == "notification")]
-        if (got, notes) != (sorted(results), [message]):
+        if (got, notes) != (sorted(results), [spoken]):
             problems.append("%s, %s: %r | %r" % (medium, method, got, notes))
     return problems + ["no image %r" % n for n in ("Ventil", "regulační ventil")
                        if not all_shown(frame, lambda o: o.name == n)]
