@@ -91,9 +91,9 @@ void OznacHlasku(QLabel *hlaska)
 void PojmenujObrazek(QLabel *obrazek, const QString &cesta)
 {
     // Short names: what the picture is, not how it looks.
-    if (cesta.contains(QLatin1String("logo")))
+    if (cesta == QLatin1String(":/res/logo.gif"))
         obrazek->setAccessibleName(QStringLiteral("Ventil"));
-    else if (cesta.contains(QLatin1String("ventil")))
+    else if (cesta == QLatin1String(":/res/ventil.gif"))
         obrazek->setAccessibleName(QStringLiteral("regulační ventil"));
 }
 
