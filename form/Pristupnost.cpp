@@ -10,10 +10,17 @@ const char *const VlastnostVystupu = "ventilVystupniPole";
 const char *const VlastnostHlasky = "ventilHlaska";
 const char *const VlastnostSouhrnu = "ventilSouhrn";
 
-// A read-only field named by its caption and unit followed by the shown
-// result: "Průtočný součinitel kvs, m3/h: 7,13". On AT-SPI a label offers
-// its name and nothing else (no text, no value), and screen readers speak a
-// label by its name, so the result has to be part of it.
+// An output field's caption and unit followed by the shown result:
+// "Průtočný součinitel kvs, m3/h: 7,13".
+QString JmenoVysledku(const QLabel *pole)
+{
+    const QString jmeno = pole->accessibleName();
+    return pole->text().isEmpty() ? jmeno : jmeno + QLatin1String(": ") + pole->text();
+}
+
+// A read-only field named as above. On AT-SPI a label offers its name and
+// nothing else (no text, no value), and screen readers speak a label by its
+// name, so the result has to be part of it.
 class PristupneVystupniPole : public QAccessibleWidget
 {
 public:
@@ -21,13 +28,12 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const QString vysledek = static_cast<const QLabel *>(widget())->text();
+        const auto *pole = static_cast<const QLabel *>(widget());
         if (t == QAccessible::Value)
-            return vysledek;
-        QString s = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && !vysledek.isEmpty())
-            s += QLatin1String(": ") + vysledek;
-        return s;
+            return pole->text();
+        if (t == QAccessible::Name)
+            return JmenoVysledku(pole);
+        return QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override
@@ -114,7 +120,7 @@ void OznamHlasku(QLabel *hlaska, std::initializer_list<const QLabel *> vysledky)
     if (hlaska->text().isEmpty())
         for (const QLabel *pole : vysledky)
             if (pole->isVisible() && !pole->text().isEmpty())
-                souhrn << pole->accessibleName() + QLatin1String(": ") + pole->text();
+                souhrn << JmenoVysledku(pole);
     hlaska->setProperty(VlastnostSouhrnu, souhrn.join(QLatin1String("; ")));
     // The line is on screen all the time, so the outcome is reported as the
     // notification showing again, with its new name.
