@@ -49,7 +49,7 @@ PredSpustenimQt::PredSpustenimQt(char *nazevProgramu)
 Aplikace::Aplikace(char *nazevProgramu)
     : PredSpustenimQt(nazevProgramu), QApplication(PredSpustenimQt::argc, PredSpustenimQt::argv)
 {
-    setDesktopFileName(QStringLiteral("cz.ventil.Ventil"));
+    setDesktopFileName(QStringLiteral(VENTIL_APP_ID));
     ZaregistrujPisma();
     // This style draws a group frame's caption over its top line, with the
     // frame's contents placed from its outer corner as designed; Fusion puts

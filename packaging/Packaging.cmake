@@ -3,11 +3,18 @@
 #   cmake --install build [--prefix DIR]
 #   bash scripts/package.sh       # build-deb/ventil_<version>_<arch>.deb
 #
-# One application id names the desktop entry, the icon and the metainfo, so
-# desktops and software centres tie them together.
+# The desktop entry, the icons and the metainfo are named by VENTIL_APP_ID;
+# the metainfo and the manual page take the version and date of the
+# changelog's top entry (Vydani.cmake).
 include(GNUInstallDirs)
 
-set(VENTIL_APP_ID cz.ventil.Ventil)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set(VENTIL_PACKAGING ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ventil.desktop.in
+               ${VENTIL_PACKAGING}/${VENTIL_APP_ID}.desktop @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ventil.metainfo.xml.in
+               ${VENTIL_PACKAGING}/${VENTIL_APP_ID}.metainfo.xml @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ventil.1.in ${VENTIL_PACKAGING}/ventil.1 @ONLY)
 set(VENTIL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/ventil)
 # Directories the install makes are rwxr-xr-x whatever the umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -23,18 +30,19 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ventil\"
         COMMAND_ERROR_IS_FATAL ANY)
 endif()")
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VENTIL_APP_ID}.desktop
+install(FILES ${VENTIL_PACKAGING}/${VENTIL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VENTIL_APP_ID}.metainfo.xml
+install(FILES ${VENTIL_PACKAGING}/${VENTIL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 # Squared copies of res/ikona*.png and res/ikona.svg, made by make_icons.py.
 foreach(velikost 32 64)
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/${VENTIL_APP_ID}-${velikost}.png
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/ventil-${velikost}.png
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${velikost}x${velikost}/apps
             RENAME ${VENTIL_APP_ID}.png)
 endforeach()
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/${VENTIL_APP_ID}.svg
-        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/ventil.svg
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
+        RENAME ${VENTIL_APP_ID}.svg)
 # The font is built into the program; its licence goes with it.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_SOURCE_DIR}/res/fonts/OFL.txt
         DESTINATION ${VENTIL_DOCDIR})
@@ -43,19 +51,19 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_SOURCE_DIR}/res/font
 # same bytes every time: gzip -n stores neither name nor time.
 find_program(GZIP gzip REQUIRED)
 set(VENTIL_GZ)
-foreach(soubor changelog ventil.1)
-    set(gz ${CMAKE_CURRENT_BINARY_DIR}/packaging/${soubor}.gz)
+foreach(soubor ${CMAKE_CURRENT_LIST_DIR}/changelog ${VENTIL_PACKAGING}/ventil.1)
+    get_filename_component(nazev ${soubor} NAME)
+    set(gz ${VENTIL_PACKAGING}/gz/${nazev}.gz)
     add_custom_command(OUTPUT ${gz}
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/${soubor}
-                ${CMAKE_CURRENT_BINARY_DIR}/packaging/${soubor}
-        COMMAND ${GZIP} -9nf ${CMAKE_CURRENT_BINARY_DIR}/packaging/${soubor}
-        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${soubor}
+        COMMAND ${CMAKE_COMMAND} -E copy ${soubor} ${VENTIL_PACKAGING}/gz/${nazev}
+        COMMAND ${GZIP} -9nf ${VENTIL_PACKAGING}/gz/${nazev}
+        DEPENDS ${soubor}
         VERBATIM)
     list(APPEND VENTIL_GZ ${gz})
 endforeach()
 add_custom_target(ventil_dokumentace ALL DEPENDS ${VENTIL_GZ})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${VENTIL_DOCDIR})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/ventil.1.gz
+install(FILES ${VENTIL_PACKAGING}/gz/changelog.gz DESTINATION ${VENTIL_DOCDIR})
+install(FILES ${VENTIL_PACKAGING}/gz/ventil.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME ventil)

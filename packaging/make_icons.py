@@ -18,7 +18,7 @@ import re
 from PIL import Image
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-ICON_ID = "cz.ventil.Ventil"
+ICON_STEM = "ventil"  # installed under the application id, see Packaging.cmake
 
 
 def square_png(src, dst):
@@ -48,9 +48,9 @@ def main():
     res = os.path.join(ROOT, "res")
     out = os.path.join(ROOT, "packaging", "icons")
     os.makedirs(out, exist_ok=True)
-    square_png(os.path.join(res, "ikona.png"), os.path.join(out, ICON_ID + "-32.png"))
-    square_png(os.path.join(res, "ikona@2x.png"), os.path.join(out, ICON_ID + "-64.png"))
-    square_svg(os.path.join(res, "ikona.svg"), os.path.join(out, ICON_ID + ".svg"))
+    square_png(os.path.join(res, "ikona.png"), os.path.join(out, ICON_STEM + "-32.png"))
+    square_png(os.path.join(res, "ikona@2x.png"), os.path.join(out, ICON_STEM + "-64.png"))
+    square_svg(os.path.join(res, "ikona.svg"), os.path.join(out, ICON_STEM + ".svg"))
 
 
 if __name__ == "__main__":
