@@ -43,8 +43,6 @@ endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/ventil.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
         RENAME ${VENTIL_APP_ID}.svg)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME ventil)
 # The font is built into the program; its licence goes with it.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_SOURCE_DIR}/res/fonts/OFL.txt
         DESTINATION ${VENTIL_DOCDIR})
