@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets everything up for building Ventil on Debian 12 or Ubuntu 24.04+ (Qt 6.4): installs the
+# Sets everything up for building Ventil on Debian 13 or 12: installs the
 # Debian packages that are missing (through sudo when not root), configures
 # and builds. Quick when nothing changed. The build directory is build/, or
 # $VENTIL_BUILD. Warnings are errors here, as they are for developers.
