@@ -40,6 +40,7 @@ undo
 if [ ! -x "$root/usr/bin/git" ]; then
     # Nothing is mounted below it now, and --one-file-system keeps it so.
     rm -rf --one-file-system "$root"
+    mkdir -p "$(dirname "$root")"
     # Debian's own mirror, the default; a minimal root, as a container has.
     debootstrap --variant=minbase --include=git "$suite" "$root" >"$root.log" 2>&1 || {
         tail -n 20 "$root.log"
