@@ -1,5 +1,7 @@
 #include "Aplikace.h"
 
+#include "Displej.h"
+
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QResource>
@@ -42,6 +44,7 @@ PredSpustenimQt::PredSpustenimQt(char *nazevProgramu)
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
         (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime + "/bus"))))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    HlidejOtevreniOkna();
 }
 
 // The style and the font are the application's before the first widget is
@@ -49,6 +52,7 @@ PredSpustenimQt::PredSpustenimQt(char *nazevProgramu)
 Aplikace::Aplikace(char *nazevProgramu)
     : PredSpustenimQt(nazevProgramu), QApplication(PredSpustenimQt::argc, PredSpustenimQt::argv)
 {
+    OknoOtevreno();
     setDesktopFileName(QStringLiteral("cz.ventil.Ventil"));
     ZaregistrujPisma();
     // This style draws a group frame's caption over its top line, with the
