@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QResource>
 
 namespace {
@@ -53,6 +54,12 @@ Aplikace::Aplikace(char *nazevProgramu)
     : PredSpustenimQt(nazevProgramu), QApplication(PredSpustenimQt::argc, PredSpustenimQt::argv)
 {
     OknoOtevreno();
+    // Qt's own texts (a field's context menu, any standard dialog) are Czech
+    // like the window's, whatever the locale, from Qt's translations on the
+    // system; where it has none they stay English.
+    if (prekladQt_.load(QStringLiteral("qtbase_cs"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&prekladQt_);
     setDesktopFileName(QStringLiteral("cz.ventil.Ventil"));
     ZaregistrujPisma();
     // This style draws a group frame's caption over its top line, with the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 // What must be settled before Qt starts: a window that cannot open ends the
 // program with a clear word (Displej.h). Qt is given the program's name
@@ -22,4 +23,7 @@ class Aplikace : private PredSpustenimQt, public QApplication
 {
 public:
     explicit Aplikace(char *nazevProgramu);
+
+private:
+    QTranslator prekladQt_;
 };
