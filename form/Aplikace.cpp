@@ -1,7 +1,10 @@
 #include "Aplikace.h"
 
+#include "Displej.h"
+
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QResource>
 
 namespace {
@@ -42,6 +45,7 @@ PredSpustenimQt::PredSpustenimQt(char *nazevProgramu)
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
         (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime + "/bus"))))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    HlidejOtevreniOkna();
 }
 
 // The style and the font are the application's before the first widget is
@@ -49,6 +53,13 @@ PredSpustenimQt::PredSpustenimQt(char *nazevProgramu)
 Aplikace::Aplikace(char *nazevProgramu)
     : PredSpustenimQt(nazevProgramu), QApplication(PredSpustenimQt::argc, PredSpustenimQt::argv)
 {
+    OknoOtevreno();
+    // Qt's own texts (a field's context menu, any standard dialog) are Czech
+    // like the window's, whatever the locale, from Qt's translations on the
+    // system; where it has none they stay English.
+    if (prekladQt_.load(QStringLiteral("qtbase_cs"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&prekladQt_);
     setDesktopFileName(QStringLiteral(VENTIL_APP_ID));
     ZaregistrujPisma();
     // This style draws a group frame's caption over its top line, with the

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
-// What must be settled before Qt starts. Qt is given the program's name
+// What must be settled before Qt starts: a window that cannot open ends the
+// program with a clear word (Displej.h). Qt is given the program's name
 // alone: the program takes no command line, not even Qt's generic options
 // (-style, -stylesheet, -reverse, -platform); the environment variables by
 // which a desktop talks to every Qt program still apply.
@@ -21,4 +23,7 @@ class Aplikace : private PredSpustenimQt, public QApplication
 {
 public:
     explicit Aplikace(char *nazevProgramu);
+
+private:
+    QTranslator prekladQt_;
 };

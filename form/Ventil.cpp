@@ -3,6 +3,7 @@
 #include "Barvy.h"
 #include "OvladaceOkna.h"
 #include "Pristupnost.h"
+#include "VystupniPole.h"
 #include "form/prikaz/PrikazSpocitej.h"
 #include "steam/NaplnTabulku.h"
 
@@ -133,7 +134,9 @@ void Ventil::VytvorOvladace()
         switch (p.druh) {
         case DruhOvladace::Popisek:
         case DruhOvladace::VystupniPole: {
-            auto *l = new QLabel(text, rodic);
+            auto *l =
+                p.druh == DruhOvladace::VystupniPole ? new VystupniPole(rodic) : new QLabel(rodic);
+            l->setText(text);
             l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             l->setTextFormat(Qt::PlainText);
             l->setAutoFillBackground(true);
