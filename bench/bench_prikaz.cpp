@@ -3,8 +3,8 @@
 // Runs on the offscreen platform unless told otherwise.
 //
 //   bench_prikaz [runs]   (default 5000 per medium and per side)
-#include "form/Aplikace.h"
-#include "form/Ventil.h"
+#include "Aplikace.h"
+#include "Ventil.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "Ventil.h"
 
 #include "Barvy.h"
+#include "NaplnTabulku.h"
 #include "Obrazky.h"
 #include "OvladaceOkna.h"
+#include "PrikazSpocitej.h"
 #include "Pristupnost.h"
-#include "form/prikaz/PrikazSpocitej.h"
-#include "steam/NaplnTabulku.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

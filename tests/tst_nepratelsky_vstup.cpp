@@ -6,7 +6,7 @@
 #include "TestLocale.h"
 
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

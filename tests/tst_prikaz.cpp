@@ -4,7 +4,7 @@
 #include "TestLocale.h"
 
 #include "PomocniciTestu.h"
-#include "form/prikaz/PrikazSpocitej.h"
+#include "PrikazSpocitej.h"
 
 #include <QTest>
 

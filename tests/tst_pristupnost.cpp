@@ -1,6 +1,6 @@
 // What a screen reader and a keyboard-only user get from the window.
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "TestLocale.h"
 
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QtTest>
 #include <QtWidgets>
