@@ -1,4 +1,7 @@
-// What a screen reader and a keyboard-only user get from the window.
+// What a screen reader and a keyboard-only user get from the window, under
+// the C and the Czech locale.
+#include "TestLocale.h"
+
 #include "TestOkna.h"
 #include "Ventil.h"
 
@@ -33,6 +36,8 @@ class TstPristupnost : public QObject
     Ventil *okno = nullptr;
 
 private slots:
+    void initTestCase() { NastavTestovaciLocale(); }
+
     void init()
     {
         okno = new Ventil;
