@@ -85,16 +85,6 @@ private:
     bool tmave_ = false;
 };
 
-// Short names: what the picture is, not how it looks.
-struct JmenoObrazku
-{
-    const char *cesta, *jmeno;
-};
-constexpr JmenoObrazku JmenaObrazku[] = {
-    {":/res/logo.gif", "Ventil"},
-    {":/res/ventil.gif", "regulační ventil"},
-};
-
 } // namespace
 
 QIcon IkonaOkna()
@@ -114,7 +104,9 @@ void ZobrazObrazek(QLabel *obrazek, const QString &cesta)
     else
         new VolbaObrazku(obrazek, NactiObrazek(cesta, pomerPixelu),
                          NactiObrazek(svetla, pomerPixelu));
-    for (const JmenoObrazku &j : JmenaObrazku)
-        if (cesta == QLatin1String(j.cesta))
-            obrazek->setAccessibleName(QString::fromUtf8(j.jmeno));
+    // Short names: what the picture is, not how it looks.
+    if (cesta == QLatin1String(":/res/logo.gif"))
+        obrazek->setAccessibleName(QStringLiteral("Ventil"));
+    else if (cesta == QLatin1String(":/res/ventil.gif"))
+        obrazek->setAccessibleName(QStringLiteral("regulační ventil"));
 }

@@ -78,8 +78,8 @@ def cekej(podminka, co, sekund=20.0):
     return hodnota
 
 
-def xdotool(env, *args, sekund=20.0):
-    return subprocess.run(["xdotool", *args], env=env, timeout=sekund, check=True,
+def xdotool(env, *args, check=True):
+    return subprocess.run(["xdotool", *args], env=env, timeout=20, check=check,
                           capture_output=True, text=True).stdout
 
 
@@ -94,9 +94,8 @@ class Okno:
 
     def __init__(self, env, sekund=20.0):
         self.env = env
-        self.id = cekej(lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "^Ventil$"], env=env, timeout=sekund,
-            capture_output=True, text=True).stdout.split(), "the window shown", sekund)[0]
+        self.id = cekej(lambda: xdotool(env, "search", "--onlyvisible", "--name", "^Ventil$",
+                                        check=False).split(), "the window shown", sekund)[0]
         geo = dict(v.split("=") for v in xdotool(env, "getwindowgeometry", "--shell",
                                                   self.id).split())
         x, y = int(geo["X"]), int(geo["Y"])
