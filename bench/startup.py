@@ -30,6 +30,7 @@ import sys
 import tempfile
 
 os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+sys.dont_write_bytecode = True  # no __pycache__ in the tree
 sys.path.insert(0, "tests")
 from realne_okno import xvfb  # noqa: E402
 

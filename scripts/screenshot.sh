@@ -10,6 +10,7 @@ exec /usr/bin/python3 - "${VENTIL_BUILD:-build}" <<'EOF_PYTHON'
 import os
 import sys
 
+sys.dont_write_bytecode = True  # no __pycache__ in the tree
 sys.path.insert(0, "tests")
 from realne_okno import Okno, spust, xvfb
 
