@@ -8,11 +8,11 @@
 // so the ratio is what the table lookups, re-reading the pressure text and
 // the rounding add on top of it.
 
-#include "kvs/VypocetKvs.h"
-#include "state/CteniCisla.h"
-#include "state/TextCisla.h"
-#include "steam/Interpolace.h"
-#include "steam/NaplnTabulku.h"
+#include "CteniCisla.h"
+#include "Interpolace.h"
+#include "NaplnTabulku.h"
+#include "TextCisla.h"
+#include "VypocetKvs.h"
 
 #include <algorithm>
 #include <array>

@@ -94,15 +94,6 @@ void OznacHlasku(QLabel *hlaska)
     hlaska->setProperty(VlastnostHlasky, true);
 }
 
-void PojmenujObrazek(QLabel *obrazek, const QString &cesta)
-{
-    // Short names: what the picture is, not how it looks.
-    if (cesta == QLatin1String(":/res/logo.gif"))
-        obrazek->setAccessibleName(QStringLiteral("Ventil"));
-    else if (cesta == QLatin1String(":/res/ventil.gif"))
-        obrazek->setAccessibleName(QStringLiteral("regulační ventil"));
-}
-
 // Without a screen reader Qt would still build the accessibility objects.
 void OznamVysledek(QLabel *pole)
 {

@@ -17,9 +17,6 @@ void ZaregistrujPristupnost();
 void OznacVystupniPole(QLabel *pole);
 void OznacHlasku(QLabel *hlaska);
 
-// Names a picture by the resource it shows.
-void PojmenujObrazek(QLabel *obrazek, const QString &cesta);
-
 // Tells assistive technology that a result changed.
 void OznamVysledek(QLabel *pole);
 

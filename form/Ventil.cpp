@@ -1,15 +1,15 @@
 #include "Ventil.h"
 
 #include "Barvy.h"
+#include "NaplnTabulku.h"
+#include "Obrazky.h"
 #include "OvladaceOkna.h"
+#include "PrikazSpocitej.h"
 #include "Pristupnost.h"
 #include "VystupniPole.h"
-#include "form/prikaz/PrikazSpocitej.h"
-#include "steam/NaplnTabulku.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,31 +65,6 @@ const PravidloViditelnosti PravidlaViditelnosti[] = {
     {{Radek::Objem1, Radek::Objem2, Radek::Objem12}, [](const Stav &s) { return s.Medium2; }},
 };
 
-// Reads a picture with the handler its suffix names and no other: left to
-// detect the format, Qt loads every installed image plugin and asks each.
-QPixmap Obrazek(const QString &cesta)
-{
-    QImageReader cteni(cesta, cesta.section(u'.', -1).toLatin1());
-    cteni.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(cteni.read());
-}
-
-// A picture at the screen's pixel density: the twice-as-large drawing on
-// high-density screens, so it stays sharp instead of being scaled up.
-QPixmap NactiObrazek(const QString &cesta, qreal pomerPixelu)
-{
-    if (pomerPixelu > 1.0) {
-        QString cesta2x = cesta;
-        cesta2x.replace(QLatin1String(".gif"), QLatin1String("@2x.png"));
-        QPixmap obrazek = Obrazek(cesta2x);
-        if (!obrazek.isNull()) {
-            obrazek.setDevicePixelRatio(2.0);
-            return obrazek;
-        }
-    }
-    return Obrazek(cesta);
-}
-
 QRect Obdelnik(const PopisOvladace &p)
 {
     return {Pixely(p.vlevo), Pixely(p.nahore), Pixely(p.sirka), Pixely(p.vyska)};
@@ -102,9 +77,7 @@ Ventil::Ventil(QWidget *parent) : QWidget(parent)
     ZaregistrujPristupnost();
     setObjectName(QStringLiteral("Ventil"));
     setWindowTitle(QStringLiteral("Ventil"));
-    QIcon ikona(Obrazek(QStringLiteral(":/res/ikona.png")));
-    ikona.addPixmap(Obrazek(QStringLiteral(":/res/ikona@2x.png")));
-    setWindowIcon(ikona);
+    setWindowIcon(IkonaOkna());
     setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
 
     VytvorOvladace();
@@ -175,10 +148,7 @@ void Ventil::VytvorOvladace()
             break;
         case DruhOvladace::Obrazek: {
             auto *l = new QLabel(rodic);
-            ZobrazObrazek(l, text, [this](const QString &cesta) {
-                return NactiObrazek(cesta, devicePixelRatioF());
-            });
-            PojmenujObrazek(l, text);
+            ZobrazObrazek(l, text);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
             break;

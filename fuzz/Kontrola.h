@@ -3,9 +3,9 @@
 // Checks shared by the fuzz targets. A broken invariant aborts, so libFuzzer
 // keeps the input as a crash and the corpus replay fails.
 
-#include "state/CteniCisla.h"
-#include "state/Hodnota.h"
-#include "tests/PomocniciTestu.h"
+#include "CteniCisla.h"
+#include "Hodnota.h"
+#include "PomocniciTestu.h"
 
 #include <cmath>
 #include <cstdint>

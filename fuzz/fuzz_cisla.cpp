@@ -3,8 +3,8 @@
 
 #include "Kontrola.h"
 
-#include "state/CteniCisla.h"
-#include "state/TextCisla.h"
+#include "CteniCisla.h"
+#include "TextCisla.h"
 
 #include <cerrno>
 #include <cfloat>

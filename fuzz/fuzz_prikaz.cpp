@@ -10,8 +10,8 @@
 
 #include "Kontrola.h"
 
-#include "form/prikaz/PrikazSpocitej.h"
-#include "state/CteniCisla.h"
+#include "CteniCisla.h"
+#include "PrikazSpocitej.h"
 
 #include <array>
 #include <optional>

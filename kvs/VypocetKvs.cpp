@@ -1,8 +1,8 @@
 #include "VypocetKvs.h"
 
-#include "state/CteniCisla.h"
-#include "state/Zaokrouhleni.h"
-#include "steam/Interpolace.h"
+#include "CteniCisla.h"
+#include "Interpolace.h"
+#include "Zaokrouhleni.h"
 
 #include <cmath>
 

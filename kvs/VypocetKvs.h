@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/Stav.h"
+#include "Stav.h"
 
 #include <string_view>
 

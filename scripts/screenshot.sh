@@ -1,42 +1,37 @@
 #!/usr/bin/env bash
 # Screenshots of the real window under Xvfb at 96 dpi: the start view, a
 # steam calculation, and the same under a dark desktop theme (GNOME's
-# Adwaita-dark through Qt's gtk3 platform theme), into docs/. Builds first;
-# installs Xvfb, xdotool and ImageMagick when missing.
+# Adwaita-dark through Qt's gtk3 platform theme), into docs/. Builds first,
+# with everything the tests need (the harness, tests/realne_okno.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh >/dev/null
+exec /usr/bin/python3 - "${VENTIL_BUILD:-build}" <<'EOF_PYTHON'
+import os
+import sys
 
-bash scripts/install-missing.sh xvfb xdotool imagemagick x11-utils qt6-gtk-platformtheme gnome-themes-extra
+sys.dont_write_bytecode = True  # no __pycache__ in the tree
+sys.path.insert(0, "tests")
+from realne_okno import Okno, spust, xvfb
 
-export DISPLAY=:${VENTIL_DISPLAY:-93}
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+build = sys.argv[1]
 
-start() {
-    LC_ALL=cs_CZ.UTF-8 LOCPATH="$PWD/build/locale" "$@" "${VENTIL_BUILD:-build}/form/ventil" &
-    app=$!
-    okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ventil$' | head -1)
-    sleep 0.5
-}
-# Client-area coordinates of the controls clicked.
-click() { xdotool mousemove --window "$okno" "$1" "$2" click 1; sleep 0.3; }
-steam() {
-    click 195 163 # "Pára"
-    click 524 444 # "Spočítej"
-}
 
-start env
-import -window "$okno" docs/okno.png
-steam
-import -window "$okno" docs/okno-para.png
-kill "$app"
-wait "$app" || true
+def steam(env, start=None, result=None):
+    """The window at start, then after a steam calculation."""
+    with spust([build + "/form/ventil"], env):
+        okno = Okno(env)
+        if start:
+            okno.vykresleno().save(start)
+        okno.klikni("TMedium2", "TPocitej")
+        okno.ukazuje("Tkvs").save(result)
 
-start env QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
-steam
-import -window "$okno" docs/okno-tmave.png
-kill "$app"
-echo "docs/okno.png docs/okno-para.png docs/okno-tmave.png"
+
+with xvfb() as env:
+    env = dict(env, QT_QPA_PLATFORM="xcb", LC_ALL="cs_CZ.UTF-8",
+               LOCPATH=os.path.abspath(build + "/locale"))
+    steam(env, "docs/okno.png", "docs/okno-para.png")
+    steam(dict(env, QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME="Adwaita:dark"),
+          result="docs/okno-tmave.png")
+print("docs/okno.png docs/okno-para.png docs/okno-tmave.png")
+EOF_PYTHON

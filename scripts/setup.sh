@@ -16,7 +16,7 @@ packages=(
 (($#)) || packages+=(
     clang-format                  # the formatting check
     locales                       # localedef, for the tests under Czech settings
-    xvfb xauth xdotool x11-apps strace  # the real program clicked and looked at from outside, its system calls watched
+    xvfb xauth xdotool strace     # the real program clicked and looked at from outside, its system calls watched
     appstream desktop-file-utils  # checks of the desktop entry and the metainfo
     dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
     qt6-translations-l10n xclip   # Qt's menus in Czech, results copied to the clipboard

@@ -3,9 +3,9 @@
 #include "Hodnota.h"
 #include "TabulkaSytePary.h"
 
-// The calculator state shared by the window and the two modules. The program
-// owns exactly one; every value starts empty and the flags all false until
-// the window's load handler sets the start mode.
+// The calculator state, shared by the window and the computation. The
+// program owns exactly one; every value starts empty and the flags all false
+// until the window's load handler sets the start mode.
 struct Stav
 {
     Hodnota Vykon;   // heat power, kW

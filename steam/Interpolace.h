@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/Stav.h"
+#include "Stav.h"
 
 // Specific volume of dry saturated steam at the pressure s.Tlak (kPa abs),
 // written to s.Objem: linear between the two table rows around Tlak; below

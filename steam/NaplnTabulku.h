@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/TabulkaSytePary.h"
+#include "TabulkaSytePary.h"
 
 // Fills the saturated-steam table with its 48 fixed rows, in ascending order
 // of pressure. Calling it again writes the same values.

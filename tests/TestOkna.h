@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/Aplikace.h"
+#include "Aplikace.h"
 
 #include <QTest>
 

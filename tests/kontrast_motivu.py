@@ -3,21 +3,18 @@
 gtk3 platform theme): after a compute, WCAG contrast of the text in both cyan
 results (4.5:1 at least) and of the logo's and valve's solid pixels against
 the window (3:1). Usage: kontrast_motivu.py VENTIL RES_DIR"""
-import subprocess
 import sys
-import time
 
-from PIL import Image, ImageFilter, ImageGrab
+from PIL import Image, ImageFilter
 
-from realne_okno import spust, xvfb
+from realne_okno import CYAN, OVLADACE, Okno, spust, uvnitr, xvfb
 
-CYAN = (128, 255, 255)
-FIELDS = {"TPrutok": (338, 322, 416, 337), "Tkvs": (490, 354, 655, 383)}  # inside the frames
-# Picture, where it lies in the window, parts measured apart (x, y within the picture).
-PICTURES = [("logo.gif", (24, 8), {"logo flame": lambda x, y: x < 30,
-                                   "logo letters": lambda x, y: x >= 34 and y < 29,
-                                   "logo rule": lambda x, y: x >= 34 and y >= 30}),
-            ("ventil.gif", (16, 80), {"valve": lambda x, y: True})]
+FIELDS = ("TPrutok", "Tkvs")
+# Picture, its control, parts measured apart (x, y within the picture).
+PICTURES = [("logo.gif", "Image1", {"logo flame": lambda x, y: x < 30,
+                                    "logo letters": lambda x, y: x >= 34 and y < 29,
+                                    "logo rule": lambda x, y: x >= 34 and y >= 30}),
+            ("ventil.gif", "Image2", {"valve": lambda x, y: True})]
 
 
 def contrast(a, b):
@@ -28,26 +25,19 @@ def contrast(a, b):
     return (lb + 0.05) / (la + 0.05)
 
 
-def xdotool(env, *args):
-    return subprocess.run(["xdotool", *args], env=env, timeout=30, check=True,
-                          capture_output=True, text=True).stdout
-
-
 def measure(env, theme, res):
     env = dict(env, QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme, QT_QPA_PLATFORM="xcb")
     with spust([sys.argv[1]], env):
-        win = xdotool(env, "search", "--sync", "--onlyvisible", "--name", "^Ventil$").split()[0]
-        time.sleep(0.5)
-        xdotool(env, "mousemove", "--window", win, "524", "444", "click", "1")  # "Spočítej"
-        time.sleep(0.5)
-        geo = dict(l.split("=") for l in xdotool(env, "getwindowgeometry", "--shell", win).split())
-        x, y = int(geo["X"]), int(geo["Y"])
-        shot = ImageGrab.grab(xdisplay=env["DISPLAY"]).crop((x, y, x + 724, y + 504))
-    window = max(shot.getcolors(724 * 504))[1]  # the commonest colour
+        okno = Okno(env)
+        okno.vykresleno()
+        okno.klikni("TPocitej")
+        shot = okno.ukazuje("Tkvs")
+    window = max(shot.getcolors(shot.width * shot.height))[1]  # the commonest colour
     # The strongest ink in a field: its text colour.
-    figures = {n: (max(contrast(p, CYAN) for p in shot.crop(box).getdata()), 4.5)
-               for n, box in FIELDS.items()}
-    for name, (left, top), parts in PICTURES:
+    figures = {n: (max(contrast(p, CYAN) for p in shot.crop(uvnitr(OVLADACE[n])).getdata()), 4.5)
+               for n in FIELDS}
+    for name, control, parts in PICTURES:
+        left, top = OVLADACE[control][:2]
         gif = Image.open(res + "/" + name)  # palette index 255 is the transparent colour
         solid = Image.frombytes("L", gif.size, bytes(0 if i == 255 else 255 for i in gif.tobytes()))
         solid = solid.filter(ImageFilter.MinFilter(3))  # away from the antialiased edge

@@ -1,14 +1,35 @@
 """The real program on an X server of its own, for the tests that look at it
-from outside."""
+from outside: the server, the program, its window found by name, waits for
+what is awaited (never a fixed sleep), clicks and typing on its controls, and
+its pixels."""
 import contextlib
 import os
+import signal
 import subprocess
 import tempfile
+import time
+
+# Where the controls that the tests use lie in the window, in pixels (left,
+# top, width, height): the control table's twips / 15, inside their frames.
+OVLADACE = {
+    "TMedium1": (176, 128, 65, 25),  # "Voda"
+    "TMedium2": (176, 152, 85, 22),  # "Pára"
+    "TVykon": (336, 152, 81, 19),
+    "TPrutok": (336, 320, 82, 19),
+    "Tkvs": (488, 352, 169, 33),
+    "THlaska": (248, 432, 225, 25),
+    "TPocitej": (488, 424, 73, 41),
+    "TKonec": (584, 424, 73, 41),
+    "Image1": (24, 8, 178, 36),  # the logo
+    "Image2": (16, 80, 122, 278),  # the valve
+}
+CYAN = (128, 255, 255)  # behind the two results, under every theme
 
 
 @contextlib.contextmanager
 def xvfb():
-    """An Xvfb at 96 dpi on a free display; yields an environment for it."""
+    """An Xvfb at 96 dpi on a free display; yields an environment for it,
+    with an empty home and runtime directory of its own."""
     r, w = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "800x600x24", "-dpi",
                                "96", "-nolisten", "tcp", "-noreset"],
@@ -21,8 +42,9 @@ def xvfb():
             if not chunk:
                 raise RuntimeError("Xvfb did not start")
             number += chunk
-        with tempfile.TemporaryDirectory() as home:
-            run = os.path.join(home, "run")
+        with tempfile.TemporaryDirectory() as tmp:
+            home, run = os.path.join(tmp, "home"), os.path.join(tmp, "run")
+            os.mkdir(home, 0o700)
             os.mkdir(run, 0o700)
             yield dict(os.environ, DISPLAY=":" + number.decode().strip(), HOME=home,
                        XDG_RUNTIME_DIR=run)
@@ -34,10 +56,89 @@ def xvfb():
 
 @contextlib.contextmanager
 def spust(cmd, env):
-    """A process, ended when the block ends."""
-    p = subprocess.Popen(cmd, env=env, stderr=subprocess.DEVNULL)
+    """A process in a session of its own, ended with everything it started
+    when the block ends."""
+    p = subprocess.Popen(cmd, env=env, stderr=subprocess.DEVNULL, start_new_session=True)
     try:
         yield p
     finally:
-        p.terminate()
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(p.pid, signal.SIGTERM)
         p.wait(timeout=10)
+
+
+def cekej(podminka, co, sekund=20.0):
+    """podminka()'s first true value, asked every 20 ms; fails naming what
+    did not come within the given seconds."""
+    konec = time.monotonic() + sekund
+    while not (hodnota := podminka()):
+        if time.monotonic() > konec:
+            raise TimeoutError("%s: not within %g s" % (co, sekund))
+        time.sleep(0.02)
+    return hodnota
+
+
+def xdotool(env, *args, check=True):
+    return subprocess.run(["xdotool", *args], env=env, timeout=20, check=check,
+                          capture_output=True, text=True).stdout
+
+
+def uvnitr(obdelnik, okraj=2):
+    """A control's box (left, top, right, bottom) without its frame."""
+    x, y, w, h = obdelnik
+    return x + okraj, y + okraj, x + w - okraj, y + h - okraj
+
+
+class Okno:
+    """The program's window, once it is shown."""
+
+    def __init__(self, env, sekund=20.0):
+        self.env = env
+        self.id = cekej(lambda: xdotool(env, "search", "--onlyvisible", "--name", "^Ventil$",
+                                        check=False).split(), "the window shown", sekund)[0]
+        geo = dict(v.split("=") for v in xdotool(env, "getwindowgeometry", "--shell",
+                                                  self.id).split())
+        x, y = int(geo["X"]), int(geo["Y"])
+        self.box = (x, y, x + int(geo["WIDTH"]), y + int(geo["HEIGHT"]))
+
+    def snimek(self):
+        """The window's pixels now, as an RGB image."""
+        from PIL import ImageGrab
+        return ImageGrab.grab(xdisplay=self.env["DISPLAY"]).crop(self.box).convert("RGB")
+
+    def ustaleny(self, podminka, co, sekund=20.0):
+        """The window's image once podminka holds for it and two grabs in a
+        row agree: a frame painted whole."""
+        pred = None
+
+        def hotovo():
+            nonlocal pred
+            s, minuly = self.snimek(), pred
+            pred = s
+            return s if minuly is not None and s.tobytes() == minuly.tobytes() and podminka(s) \
+                else None
+        return cekej(hotovo, co, sekund)
+
+    def vykresleno(self, sekund=20.0):
+        """The window as first painted: the cyan of its results is on screen."""
+        return self.ustaleny(lambda s: CYAN in (c for _, c in s.getcolors(s.width * s.height)),
+                             "the window painted", sekund)
+
+    def ukazuje(self, jmeno, sekund=20.0):
+        """The window once the control shows text (more than one colour inside
+        its frame)."""
+        return self.ustaleny(lambda s: any(lo != hi for lo, hi in
+                                           s.crop(uvnitr(OVLADACE[jmeno])).getextrema()),
+                             "text in %s" % jmeno, sekund)
+
+    def klikni(self, *jmena):
+        """Clicks each control at its centre."""
+        for jmeno in jmena:
+            x, y, w, h = OVLADACE[jmeno]
+            xdotool(self.env, "mousemove", "--window", self.id, str(x + w // 2), str(y + h // 2),
+                    "click", "1")
+
+    def napis(self, jmeno, text):
+        """Types the text over what a field holds."""
+        self.klikni(jmeno)
+        xdotool(self.env, "key", "ctrl+a", "type", text)

@@ -64,6 +64,13 @@ def drive(frame):
         heard = ("object:state-changed:showing", pyatspi.ROLE_NOTIFICATION, spoken, 1)
         if not pump(lambda: heard in events):
             problems.append("%s: %r not announced, got %r" % (medium, heard, events))
+        # Before that, the message line and every result written tell their
+        # new names, which a screen reader keeps: a refused compute writes none.
+        renamed = {(r, n) for t, r, n, _ in events if t.endswith("accessible-name")}
+        stale = ({(pyatspi.ROLE_NOTIFICATION, spoken)} |
+                 {(pyatspi.ROLE_LABEL, r) for r in results if not message})
+        if stale - renamed:
+            problems.append("%s: no new name for %r" % (medium, sorted(stale - renamed)))
         got = sorted(o.name for o in all_shown(frame, lambda o: o.getRole() == pyatspi.ROLE_LABEL and
                                                o.name.split(":")[0].endswith(UNITS)))
         notes = [o.name for o in all_shown(frame, lambda o: o.getRole() == pyatspi.ROLE_NOTIFICATION)]

@@ -4,9 +4,9 @@
 #include "PomocniciTestu.h"
 #include "TestLocale.h"
 
-#include "state/CteniCisla.h"
-#include "state/TextCisla.h"
-#include "state/Zaokrouhleni.h"
+#include "CteniCisla.h"
+#include "TextCisla.h"
+#include "Zaokrouhleni.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The valve coefficient and the steam volumes it looks up.
 
+#include "Interpolace.h"
+#include "NaplnTabulku.h"
 #include "PomocniciTestu.h"
-#include "kvs/VypocetKvs.h"
-#include "steam/Interpolace.h"
-#include "steam/NaplnTabulku.h"
+#include "VypocetKvs.h"
 
 #include <QTest>
 

@@ -1,15 +1,14 @@
 // The real window under hostile input, typed or pasted: a compute gives a
 // result or one of the two messages, never shows inf, nan or a runaway
-// string of digits, leaves what was typed in its field (a corrected steam
-// input excepted) and is instant.
+// string of digits and leaves what was typed in its field (a corrected steam
+// input excepted). How long such a compute takes is bench_prikaz's to say.
 
 #include "TestLocale.h"
 
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +23,6 @@
 namespace {
 
 constexpr int MaxDelka = 32767;
-constexpr qint64 NejdelsiVypocetMs = 50;
 const QString ZadejCislo = QString::fromUtf8("Zadej číslo > 0");
 const QString MimoRozsah = QString::fromUtf8("Číslo je mimo rozsah");
 const char *const Vystupy[] = {"TPrutok", "TObjem1", "TObjem2", "TObjem12", "Tkvs"};
@@ -52,8 +50,6 @@ class TstNepratelskyVstup : public QObject
 {
     Q_OBJECT
 
-    qint64 nejdelsiNs_ = 0;
-
     template <class T> static T *najdi(const Ventil &okno, const char *jmeno)
     {
         auto *w = okno.findChild<T *>(QString::fromLatin1(jmeno));
@@ -64,11 +60,6 @@ class TstNepratelskyVstup : public QObject
 
 private slots:
     void initTestCase() { NastavTestovaciLocale(); }
-
-    void cleanupTestCase()
-    {
-        qInfo("slowest compute: %.3f ms (limit %lld ms)", nejdelsiNs_ / 1e6, NejdelsiVypocetMs);
-    }
 
     void vstup_data()
     {
@@ -198,14 +189,7 @@ private slots:
         QCOMPARE(e->maxLength(), MaxDelka);
         QCOMPARE(e->text(), text.left(MaxDelka));
 
-        // The field repaints its pasted text before anyone can click.
-        QCoreApplication::processEvents();
-        QElapsedTimer hodiny;
-        hodiny.start();
         QTest::mouseClick(pocitej, Qt::LeftButton);
-        const qint64 ns = hodiny.nsecsElapsed();
-        nejdelsiNs_ = std::max(nejdelsiNs_, ns);
-        QVERIFY2(ns < NejdelsiVypocetMs * 1'000'000, qPrintable(QString::number(ns / 1e6)));
 
         QCOMPARE(zprava->text(), hlaska);
         QStringList potom;

@@ -1,8 +1,8 @@
 // The saturated-steam table and the lookup between its rows.
 
+#include "Interpolace.h"
+#include "NaplnTabulku.h"
 #include "PomocniciTestu.h"
-#include "steam/Interpolace.h"
-#include "steam/NaplnTabulku.h"
 
 #include <QTest>
 

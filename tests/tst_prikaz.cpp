@@ -4,7 +4,7 @@
 #include "TestLocale.h"
 
 #include "PomocniciTestu.h"
-#include "form/prikaz/PrikazSpocitej.h"
+#include "PrikazSpocitej.h"
 
 #include <QTest>
 
@@ -126,6 +126,10 @@ void TstPrikaz::vysledky_data()
           {N, N, "4,31", "1,091", "", "", "3,41", ""});
     radek("Ppary above 2000 capped", 1, 1, {{Ppary, "2500"}}, ",",
           {N, "2000", "4,31", "0,1", "", "", "4,31", ""}, 2000);
+    radek("Ppary a hair above 2000 capped", 1, 1, {{Ppary, "2000.0000000001"}}, ",",
+          {N, "2000", "4,31", "0,1", "", "", "4,31", ""}, 2000);
+    radek("Ppary 2000.0 kept as typed", 1, 1, {{Ppary, "2000.0"}}, ",",
+          {N, N, "4,31", "0,1", "", "", "4,31", ""}, 2000);
     radek("Ppary below 100 raised to 100", 1, 1, {{Ppary, "60"}, {DeltaP, "20"}}, ",",
           {N, "100", "4,31", "1,694", "", "", "9,64", ""}, 100);
     radek("drop 1950 raises Ppary then caps it", 2, 1, {{Ppary, "100"}, {DeltaP, "1950"}}, ",",

@@ -1,6 +1,9 @@
-// What a screen reader and a keyboard-only user get from the window.
+// What a screen reader and a keyboard-only user get from the window, under
+// the C and the Czech locale.
+#include "TestLocale.h"
+
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -33,6 +36,8 @@ class TstPristupnost : public QObject
     Ventil *okno = nullptr;
 
 private slots:
+    void initTestCase() { NastavTestovaciLocale(); }
+
     void init()
     {
         okno = new Ventil;

@@ -5,7 +5,7 @@
 #include "TestLocale.h"
 
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -693,6 +693,14 @@ private slots:
         QTest::addColumn<QString>("logo");
         QTest::newRow("white") << QColor(Qt::white) << ":/res/logo.gif";
         QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << ":/res/logo-svetle.gif";
+        // Mid-tones either side of where white and black contrast alike,
+        // worked out by hand: sRGB 110, 115, 120, 125 are 0.1559, 0.1714,
+        // 0.1878, 0.2051 in linear light, so the luminance of #78737D is
+        // 0.1774 (white 4.62:1, black 4.55:1), that of #73786E 0.1820
+        // (white 4.53:1, black 4.64:1). Green weighs most, blue least.
+        QTest::newRow("mid-tone, white stands out")
+            << QColor(0x78, 0x73, 0x7D) << ":/res/logo-svetle.gif";
+        QTest::newRow("mid-tone, black stands out") << QColor(0x73, 0x78, 0x6E) << ":/res/logo.gif";
     }
 
     void barvyMotivu()
@@ -706,9 +714,11 @@ private slots:
         const auto obraz = [](const QImage &i) {
             return i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };
-        // The change reaches the widgets through posted events.
-        QTRY_COMPARE(obraz(static_cast<QLabel *>((*this)["Image1"])->pixmap().toImage()),
-                     obraz(QImage(logo)));
+        // The change reaches the widgets through posted events; the logo
+        // follows as the label's palette changes.
+        auto *logo1 = static_cast<QLabel *>((*this)["Image1"]);
+        QTRY_COMPARE(logo1->palette().color(logo1->backgroundRole()), pozadi);
+        QCOMPARE(obraz(logo1->pixmap().toImage()), obraz(QImage(logo)));
         QCOMPARE((*this)["Tkvs"]->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 

@@ -1,7 +1,7 @@
 // The window on a screen of twice the pixel density (run with
 // QT_SCALE_FACTOR=2): same layout, texts still fit, sharp pictures.
 #include "TestOkna.h"
-#include "form/Ventil.h"
+#include "Ventil.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

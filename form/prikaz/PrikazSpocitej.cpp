@@ -1,9 +1,9 @@
 #include "PrikazSpocitej.h"
 
-#include "kvs/VypocetKvs.h"
-#include "state/CteniCisla.h"
-#include "state/TextCisla.h"
-#include "state/Zaokrouhleni.h"
+#include "CteniCisla.h"
+#include "TextCisla.h"
+#include "VypocetKvs.h"
+#include "Zaokrouhleni.h"
 
 #include <array>
 #include <cmath>

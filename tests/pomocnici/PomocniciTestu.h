@@ -2,9 +2,9 @@
 
 // Helpers shared by the tests and the fuzz targets. Standard C++ only.
 
-#include "state/Stav.h"
-#include "steam/Interpolace.h"
-#include "steam/NaplnTabulku.h"
+#include "Interpolace.h"
+#include "NaplnTabulku.h"
+#include "Stav.h"
 
 #include <charconv>
 #include <cstddef>
