@@ -6,24 +6,13 @@ leaves the focus where it was.
 Usage: dbus-run-session -- nabidky_schranka.py VENTIL LOCPATH"""
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-from realne_okno import spust, xvfb
+from realne_okno import aplikace, pumpuj as pump, sbernice_atspi, spust, xvfb
 
 FIELD_MENU = ["Zpět", "Znovu", "Vyjmout", "Kopírovat", "Vložit", "Smazat", "Vybrat vše"]
 menus = []
-
-
-def pump(until, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end and not until():
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.02)
-    return until()
 
 
 def find(app, role, start):
@@ -97,17 +86,11 @@ def main():
     pyatspi.Registry.registerEventListener(shown, "object:state-changed:showing",
                                            "object:state-changed:focused")
     problems = []
-    with xvfb() as env, spust(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env):
+    with xvfb() as env, sbernice_atspi(env) as env:
         for locale, kvs in (("C", "7.13"), ("cs_CZ.UTF-8", "7,13")):
-            run = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       LC_ALL=locale, LOCPATH=sys.argv[2])
+            run = dict(env, LC_ALL=locale, LOCPATH=sys.argv[2])
             with spust([sys.argv[1]], run) as p:
-                def app():
-                    return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and
-                                 a.get_process_id() == p.pid and a.childCount), None)
-                if not pump(app, 30):
-                    sys.exit("ventil did not appear on the accessibility bus")
-                problems += [locale + ": " + x for x in drive(run, app()[0], kvs)]
+                problems += [locale + ": " + x for x in drive(run, aplikace(p)[0], kvs)]
     print("\n".join(problems), file=sys.stderr)
     return 1 if problems else 0
 

@@ -142,3 +142,39 @@ class Okno:
         """Types the text over what a field holds."""
         self.klikni(jmeno)
         xdotool(self.env, "key", "ctrl+a", "type", text)
+
+
+# The accessibility bus, for the tests that run in a session bus of their own
+# (dbus-run-session) and read the program as a screen reader does.
+
+def pumpuj(podminka, sekund=10.0):
+    """podminka()'s value once true, or its last value when the seconds are
+    up; the bus's events reach their listeners meanwhile."""
+    from gi.repository import GLib
+    konec = time.monotonic() + sekund
+    while time.monotonic() < konec and not podminka():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.02)
+    return podminka()
+
+
+@contextlib.contextmanager
+def sbernice_atspi(env):
+    """The AT-SPI bus started; yields the environment in which a program
+    shows itself on it (Qt does so once a screen reader runs: none says so
+    here)."""
+    with spust(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env):
+        yield dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+
+
+def aplikace(proces, sekund=30.0):
+    """The started program's application on the bus, once it has its window."""
+    import pyatspi
+
+    def najdi():
+        return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and
+                     a.get_process_id() == proces.pid and a.childCount), None)
+    if not pumpuj(najdi, sekund):
+        raise TimeoutError("the program did not appear on the accessibility bus")
+    return najdi()

@@ -3,12 +3,10 @@
 screen reader does; every result, the message line and the events announcing
 them read back. Usage: dbus-run-session -- sbernice_atspi.py VENTIL LOCPATH"""
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-from realne_okno import spust, xvfb
+from realne_okno import aplikace, pumpuj as pump, sbernice_atspi, spust, xvfb
 
 KVS = "Průtočný součinitel kvs, m3/h: "
 UNITS = (", m3/h", ", kg/h", ", m3/kg")  # ends of the output fields' names before the result
@@ -25,15 +23,6 @@ CASES = [
     ("Voda", "Výkon", "0", ["Objemový tok, m3/h: 2", KVS + "2"], "Zadej číslo > 0"),
 ]
 events = []
-
-
-def pump(until, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end and not until():
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.02)
-    return until()
 
 
 def all_shown(root, test):
@@ -81,20 +70,14 @@ def drive(frame):
 
 
 def main():
-    with xvfb() as env, spust(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env):
-        # Qt shows itself on the bus once a screen reader runs; none said so here.
-        env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="cs_CZ.UTF-8", LOCPATH=sys.argv[2])
-        with spust([sys.argv[1]], env):
-            def app():
-                return next((a for a in pyatspi.Registry.getDesktop(0)
-                             if a is not None and a.name == "ventil" and a.childCount), None)
-            if not pump(app, 30):
-                sys.exit("ventil did not appear on the accessibility bus")
+    with xvfb() as env, sbernice_atspi(env) as env:
+        env = dict(env, LC_ALL="cs_CZ.UTF-8", LOCPATH=sys.argv[2])
+        with spust([sys.argv[1]], env) as p:
+            app = aplikace(p)
             pyatspi.Registry.registerEventListener(
                 lambda e: events.append((e.type, e.source.getRole(), e.source.name, e.detail1)),
                 "object:property-change:accessible-name", "object:state-changed:showing")
-            problems = drive(app()[0])
+            problems = drive(app[0])
     print("\n".join(problems), file=sys.stderr)
     return 1 if problems else 0
 
