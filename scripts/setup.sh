@@ -20,6 +20,7 @@ packages=(
     appstream desktop-file-utils  # checks of the desktop entry and the metainfo
     dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
     qt6-gtk-platformtheme gnome-themes-extra python3-pil  # desktop themes, contrast measured
+    orca speech-dispatcher        # what a screen reader speaks, heard from the real one
 )
 bash scripts/install-missing.sh "${packages[@]}"
 
