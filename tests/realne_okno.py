@@ -2,6 +2,7 @@
 from outside."""
 import contextlib
 import os
+import signal
 import subprocess
 import tempfile
 
@@ -40,4 +41,23 @@ def spust(cmd, env):
         yield p
     finally:
         p.terminate()
+        p.wait(timeout=10)
+
+
+@contextlib.contextmanager
+def spust_skupinu(cmd, env, **kwargs):
+    """A process in a session of its own, ended with all it started there
+    when the block ends: asked to end, killed if it is still there after a
+    while."""
+    p = subprocess.Popen(cmd, env=env, stderr=subprocess.DEVNULL, start_new_session=True,
+                         **kwargs)
+    try:
+        yield p
+    finally:
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(p.pid, signal.SIGTERM)
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            p.wait(timeout=5)
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(p.pid, signal.SIGKILL)  # it, or what it left in its session
         p.wait(timeout=10)

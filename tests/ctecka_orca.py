@@ -1,0 +1,185 @@
+#!/usr/bin/python3
+"""What the real Orca speaks for the real Ventil, Czech settings, driven
+from the keyboard alone: each field's whole value as it takes the focus, the
+results of a water and a steam compute, the refusal, the window's title, and
+a review of the window after the steam compute. Orca speaks through
+speech-dispatcher, whose one output module writes down each text it is given,
+as a synthesizer would get it. Usage: dbus-run-session -- ctecka_orca.py
+VENTIL LOCPATH"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+from gi.repository import Gio, GLib
+
+from realne_okno import spust, spust_skupinu, xvfb
+
+KVS = "Průtočný součinitel kvs "
+
+
+def heard_as(text):
+    """A pattern for text as heard: a symbol may be spoken as words (m3/h as
+    m3, a word, h), a comma split off, a space doubled."""
+    parts = []
+    for c in text:
+        if c.isspace():
+            parts.append(r"\s+")
+        elif c == ",":
+            parts.append(r"\s*,")
+        elif c.isalnum():
+            parts.append(re.escape(c))
+        else:
+            parts.append(r"[^\d|]*?")
+    return "".join(parts)
+
+
+def on_focus(name, value):
+    """A field spoken by its name, then its whole value."""
+    return heard_as(name) + r"[^\d|]*(?:\|\s*)?" + re.escape(value) + r"(?!\d)"
+
+
+# Keys pressed, in order, and what Orca speaks after them. Tab goes through
+# the shown controls: Spočítej, the checked medium, the shown fields, the
+# checked method, Ukonči and, for steam, Suchost. REVIEW reviews the window
+# line by line upwards from the focus until the row of v1 (shown for steam
+# only) is heard: its caption, result and unit once.
+WATER = "Objemový tok 4,31 m3/h, " + KVS + "4,31 m3/h"
+STEAM = ("Hmotnostní tok 144 kg/h, Měrný objem v1 1,091 m3/kg, Měrný objem v12 1,96 m3/kg, "
+         + KVS + "7,13 m3/h")
+REVIEW = ("review", None, heard_as("Měrný objem v1 1,091 m3/kg") + r"\.?")
+STEPS = [
+    ("read title", ["Insert+KP_Enter"], r"(?:^|\|)\s*Ventil\.?\s*(?:\||$)"),
+    ("Voda", ["Tab"], r"Voda"),
+    ("Delta T", ["Tab"], on_focus("Delta T, °K", "20")),
+    ("Výkon", ["Tab"], on_focus("Výkon, kW", "100")),
+    ("Tlaková ztráta", ["Tab"], on_focus("Tlaková ztráta na ventilu, kPa", "100")),
+    ("to Spočítej", ["Tab", "Tab", "Tab"], r"Spočítej"),
+    ("water compute", ["Return"], heard_as(WATER)),
+    ("Pára", ["Tab", "Down"], r"Pára"),
+    ("to Výkon", ["Tab"], r"Výkon"),
+    ("Tlak páry", ["Tab"], on_focus("Tlak páry, kPa abs (max 2000)", "160")),
+    ("to Ukonči", ["Tab", "Tab", "Tab"], r"Ukonči"),
+    ("Suchost", ["Tab"], on_focus("Suchost", "1")),
+    ("steam compute", ["Tab", "Return"], heard_as(STEAM)),
+    REVIEW,
+    ("refusal", ["Tab", "Tab", "0", "shift+Tab", "shift+Tab", "Return"],
+     heard_as("Zadej číslo > 0")),
+    ("Průtok", ["Tab"] * 5 + ["Right"], r"Průtok"),
+    ("Hmotnostní tok", ["shift+Tab", "shift+Tab"], on_focus("Hmotnostní tok, kg/h", "2")),
+]
+
+
+def speechd_config(home, out):
+    """speech-dispatcher's symbols as the system has them; one output module,
+    no sound."""
+    conf = os.path.join(home, "speechd")
+    os.makedirs(os.path.join(conf, "modules"))
+    with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
+        symbols = [line for line in f if line.startswith("Symbols")]
+    with open(os.path.join(conf, "speechd.conf"), "w", encoding="utf-8") as f:
+        f.writelines(symbols)
+        f.write('AddModule "zapis" "sd_generic" "zapis.conf"\nDefaultModule zapis\n'
+                'LanguageDefaultModule "cs" "zapis"\nDefaultLanguage "cs"\n'
+                'AudioOutputMethod "libao"\nDisableAutoSpawn\n')
+    with open(os.path.join(conf, "modules", "zapis.conf"), "w", encoding="utf-8") as f:
+        f.write('GenericExecuteSynth "printf \'%%s\\\\n\' \\\'$DATA\\\' >> %s"\n'
+                'GenericLanguage "cs" "cs" "utf-8"\nAddVoice "cs" "MALE1" "cs"\n' % out)
+    with open(os.path.join(home, ".libao"), "w", encoding="utf-8") as f:
+        f.write("default_driver=null\n")
+    return conf
+
+
+def main():
+    problems, log = [], []
+    with xvfb() as env:
+        home = env["HOME"]
+        out = os.path.join(home, "heard.txt")
+        socket = os.path.join(home, "speechd.sock")
+        # Orca refuses to start while any other Orca of this user runs, on
+        # any display; it is asked about its own session only.
+        bin_ = os.path.join(home, "bin")
+        os.mkdir(bin_)
+        with open(os.path.join(bin_, "pgrep"), "w", encoding="utf-8") as f:
+            f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
+        os.chmod(os.path.join(bin_, "pgrep"), 0o755)
+        env = dict(env, LC_ALL="cs_CZ.UTF-8", LANG="cs_CZ.UTF-8", LOCPATH=sys.argv[2],
+                   SPEECHD_ADDRESS="unix_socket:" + socket, QT_QPA_PLATFORM="xcb",
+                   PATH=bin_ + ":" + os.environ["PATH"])
+
+        def heard():
+            with open(out, encoding="utf-8") as f:
+                return [line.strip() for line in f.read().split("\n")[:-1]]
+
+        def wait(until, seconds=8.0):
+            end = time.monotonic() + seconds
+            while not until() and time.monotonic() < end:
+                time.sleep(0.05)
+            return until()
+
+        def xdo(*args):
+            return subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True,
+                                  timeout=30).stdout
+
+        def review(line):
+            start = len(heard())
+            for key in ["KP_Up"] + ["KP_Home"] * 9:  # this line, then each above
+                before = len(heard())
+                xdo("key", key)
+                wait(lambda: len(heard()) > before, 3)
+                if any(re.fullmatch(line, said) for said in heard()[start:]):
+                    return True
+            return False
+
+        open(out, "w", encoding="utf-8").close()
+        with spust(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env), \
+             spust_skupinu(["speech-dispatcher", "--run-single", "--timeout", "0",
+                            "--communication-method", "unix_socket", "--socket-path", socket,
+                            "--config-dir", speechd_config(home, out),
+                            "--log-dir", home], env):
+            if not wait(lambda: os.path.exists(socket)):
+                sys.exit("speech-dispatcher did not start")
+            # As a desktop does when the user turns the screen reader on.
+            bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+            bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
+                          "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                                        GLib.Variant("b", True))),
+                          None, Gio.DBusCallFlags.NONE, 5000)
+            with spust_skupinu(["orca", "--debug-file", os.path.join(home, "orca.log"),
+                                "--user-prefs", os.path.join(home, "orca")], env):
+                if not wait(heard, 60):
+                    sys.exit("Orca said nothing")
+                with spust([sys.argv[1]], env):
+                    window = xdo("search", "--sync", "--onlyvisible", "--name", "^Ventil$").split()
+                    if not window:
+                        sys.exit("no window")
+                    xdo("windowfocus", "--sync", window[0])
+                    if not wait(lambda: "Spočítej" in " ".join(heard()), 30):
+                        sys.exit("the focus was not spoken: %r" % heard())
+                    # A first review, which has Orca look at every control,
+                    # hidden ones too.
+                    start = len(heard())
+                    xdo("key", "KP_Up")
+                    wait(lambda: len(heard()) > start)
+                    for what, keys, pattern in STEPS:
+                        start = len(heard())
+                        if keys is None:
+                            found = review(pattern)
+                        else:
+                            xdo("key", "--delay", "100", *keys)
+                            found = wait(lambda: re.search(pattern, " | ".join(heard()[start:])))
+                        if not found:
+                            problems.append("%s: heard %r" % (what, heard()[start:]))
+                        log.append((what, heard()[start:]))
+                if problems:  # what Orca sent, before speech-dispatcher
+                    with open(os.path.join(home, "orca.log"), encoding="utf-8") as f:
+                        problems += [line.strip() for line in f if "SPEECH OUTPUT" in line]
+    for what, lines in log:
+        print("%s: %s" % (what, " | ".join(lines)))
+    print("\n".join(problems), file=sys.stderr)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
