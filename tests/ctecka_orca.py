@@ -109,7 +109,9 @@ def main():
                    PATH=bin_ + ":" + os.environ["PATH"])
 
         def heard():
-            with open(out, encoding="utf-8") as f:
+            # speech-dispatcher 0.12 at times writes a typed key as bytes
+            # that are no UTF-8.
+            with open(out, encoding="utf-8", errors="replace") as f:
                 return [line.strip() for line in f.read().split("\n")[:-1]]
 
         def wait(until, seconds=8.0):
