@@ -62,8 +62,9 @@ def fields(root, names):
 
 
 def contracts(frame):
-    """A text-attribute run covers its offset: built from runs, the text is
-    whole. A field shown after start is visible and showing."""
+    """The window is a frame named by its title; a text-attribute run covers
+    its offset (from the runs a screen reader builds what it speaks); a field
+    shown after start is visible and showing."""
     problems = []
     if (frame.getRole(), frame.name) != (pyatspi.ROLE_FRAME, "Ventil"):
         problems.append("window: %s %r" % (frame.getRoleName(), frame.name))
@@ -73,12 +74,13 @@ def contracts(frame):
             start, end = text.getAttributeRun(offset, False)[1:]
             if not start <= offset < end:
                 problems.append("%s: run %d-%d at %d" % (field.name, start, end, offset))
+
     def seen(field):
         state = field.getState()
         return state.contains(pyatspi.STATE_VISIBLE) and state.contains(pyatspi.STATE_SHOWING)
     steam = fields(frame, STEAM_FIELDS)
     if not pump(lambda: all(map(seen, steam)), 5):
-        problems.append("shown, not visible and showing: %r" % [f.name for f in steam if not seen(f)])
+        problems.append("not visible and showing: %r" % [f.name for f in steam if not seen(f)])
     return problems
 
 
@@ -101,7 +103,8 @@ def drive(frame):
             problems.append("%s: %r not announced, got %r" % (medium, heard, events))
         got = sorted(o.name for o in all_shown(frame, lambda o: o.getRole() == pyatspi.ROLE_LABEL
                                                and o.name.endswith(UNITS)))
-        notes = [o.name for o in all_shown(frame, lambda o: o.getRole() == pyatspi.ROLE_NOTIFICATION)]
+        notes = [o.name for o in all_shown(frame,
+                                           lambda o: o.getRole() == pyatspi.ROLE_NOTIFICATION)]
         if (got, notes) != (sorted(results), [spoken]):
             problems.append("%s, %s: %r | %r" % (medium, method, got, notes))
     return problems + ["no image %r" % n for n in ("Ventil", "regulační ventil")
