@@ -1,11 +1,8 @@
 #!/usr/bin/python3
-"""What the real Orca speaks for the real Ventil, Czech settings, driven
-from the keyboard alone: each field's whole value as it takes the focus, the
-results of a water and a steam compute, the refusal, the window's title, and
-a review of the window after the steam compute. Orca speaks through
-speech-dispatcher, whose one output module writes down each text it is given,
-as a synthesizer would get it. Usage: dbus-run-session -- ctecka_orca.py
-VENTIL LOCPATH"""
+"""What the real Orca speaks for the real Ventil, Czech settings, driven from
+the keyboard alone, as written down by speech-dispatcher's one output module
+in place of a synthesizer. Usage: dbus-run-session -- ctecka_orca.py VENTIL
+LOCPATH"""
 import os
 import re
 import subprocess
@@ -39,10 +36,10 @@ def on_focus(name, value):
 
 
 # Keys pressed, in order, and what Orca speaks after them. Tab goes through
-# the shown controls: Spočítej, the checked medium, the shown fields, the
-# checked method, Ukonči and, for steam, Suchost. REVIEW reviews the window
-# line by line upwards from the focus until the row of v1 (shown for steam
-# only) is heard: its caption, result and unit once.
+# Spočítej, the checked medium, the shown fields, the checked method, Ukonči
+# and, for steam, Suchost. REVIEW goes up the window line by line from the
+# focus until it hears the row of v1 (shown for steam only) read whole, with
+# its caption and unit once.
 WATER = "Objemový tok 4,31 m3/h, " + KVS + "4,31 m3/h"
 STEAM = ("Hmotnostní tok 144 kg/h, Měrný objem v1 1,091 m3/kg, Měrný objem v12 1,96 m3/kg, "
          + KVS + "7,13 m3/h")
@@ -53,13 +50,10 @@ STEPS = [
     ("Delta T", ["Tab"], on_focus("Delta T, °K", "20")),
     ("Výkon", ["Tab"], on_focus("Výkon, kW", "100")),
     ("Tlaková ztráta", ["Tab"], on_focus("Tlaková ztráta na ventilu, kPa", "100")),
-    ("to Spočítej", ["Tab", "Tab", "Tab"], r"Spočítej"),
-    ("water compute", ["Return"], heard_as(WATER)),
+    ("water compute", ["Tab", "Tab", "Tab", "Return"], heard_as(WATER)),
     ("Pára", ["Tab", "Down"], r"Pára"),
-    ("to Výkon", ["Tab"], r"Výkon"),
-    ("Tlak páry", ["Tab"], on_focus("Tlak páry, kPa abs (max 2000)", "160")),
-    ("to Ukonči", ["Tab", "Tab", "Tab"], r"Ukonči"),
-    ("Suchost", ["Tab"], on_focus("Suchost", "1")),
+    ("Tlak páry", ["Tab", "Tab"], on_focus("Tlak páry, kPa abs (max 2000)", "160")),
+    ("Suchost", ["Tab"] * 4, on_focus("Suchost", "1")),
     ("steam compute", ["Tab", "Return"], heard_as(STEAM)),
     REVIEW,
     ("refusal", ["Tab", "Tab", "0", "shift+Tab", "shift+Tab", "Return"],
