@@ -195,13 +195,8 @@ void Ventil::PriradOvladace()
 // follow the medium, so this runs again when it changes.
 void Ventil::PojmenujPole()
 {
-    for (const RadekOkna &r : o_.radky) {
-        QString jmeno = r.popisek->text();
-        const QString jednotka = r.jednotka->text();
-        if (jednotka != QLatin1String("-")) // dimensionless
-            jmeno += QLatin1String(", ") + jednotka;
-        r.pole->setAccessibleName(jmeno);
-    }
+    for (const RadekOkna &r : o_.radky)
+        PojmenujRadek(r.pole, r.popisek, r.jednotka);
 }
 
 void Ventil::NastavPoradiTabulatoru()
@@ -290,9 +285,9 @@ void Ventil::Viditelnost()
     for (const PravidloViditelnosti &pravidlo : PravidlaViditelnosti) {
         const bool zobrazit = pravidlo.zobrazit(stav_);
         for (const Radek r : pravidlo.radky) {
-            radek(r).popisek->setVisible(zobrazit);
-            radek(r).jednotka->setVisible(zobrazit);
-            radek(r).pole->setVisible(zobrazit);
+            ZobrazPristupne(radek(r).popisek, zobrazit);
+            ZobrazPristupne(radek(r).jednotka, zobrazit);
+            ZobrazPristupne(radek(r).pole, zobrazit);
         }
     }
 }

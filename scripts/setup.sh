@@ -21,6 +21,7 @@ packages=(
     dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
     qt6-translations-l10n xclip   # Qt's menus in Czech, results copied to the clipboard
     qt6-gtk-platformtheme gnome-themes-extra python3-pil  # desktop themes, contrast measured
+    orca speech-dispatcher        # what a screen reader speaks, heard from the real one
 )
 bash scripts/install-missing.sh "${packages[@]}"
 

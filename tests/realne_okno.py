@@ -55,15 +55,21 @@ def xvfb():
 
 
 @contextlib.contextmanager
-def spust(cmd, env):
+def spust(cmd, env, **kwargs):
     """A process in a session of its own, ended with everything it started
-    when the block ends."""
-    p = subprocess.Popen(cmd, env=env, stderr=subprocess.DEVNULL, start_new_session=True)
+    there when the block ends: asked to end, killed if it is still there
+    after a while."""
+    p = subprocess.Popen(cmd, env=env, stderr=subprocess.DEVNULL, start_new_session=True,
+                         **kwargs)
     try:
         yield p
     finally:
         with contextlib.suppress(ProcessLookupError):
             os.killpg(p.pid, signal.SIGTERM)
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            p.wait(timeout=5)
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(p.pid, signal.SIGKILL)  # it, or what it left in its session
         p.wait(timeout=10)
 
 
