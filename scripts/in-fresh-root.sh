@@ -42,11 +42,13 @@ if [ ! -x "$root/usr/bin/git" ]; then
     rm -rf --one-file-system "$root"
     mkdir -p "$(dirname "$root")"
     # Debian's own mirror, the default; a minimal root, as a container has.
+    start=$SECONDS
     debootstrap --variant=minbase --include=git "$suite" "$root" >"$root.log" 2>&1 || {
         tail -n 20 "$root.log"
         echo "debootstrap $suite failed (log: $root.log)"
         exit 1
     }
+    echo "debootstrap $suite: $((SECONDS - start)) s"
 fi
 
 mountin() { # mountin TYPE SOURCE TARGET [OPTIONS]
