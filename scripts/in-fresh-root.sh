@@ -68,7 +68,10 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 rm -rf "$root/src/ventil"
 mkdir -p "$root/src"
 git clone -q --no-hardlinks . "$root/src/ventil"
-# A clean environment, as a login shell in that root has it.
+# A clean environment, as a login shell in that root has it. Waited for in
+# the background, so that a signal to this script ends it at once, and the
+# clean-up ends what ran in the root.
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 CI="${CI:-}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c 'cd /src/ventil && exec "$@"' bash "$@"
+    bash -c 'cd /src/ventil && exec "$@"' bash "$@" </dev/null &
+wait $!
