@@ -3,14 +3,13 @@
 #include <initializer_list>
 
 class QLabel;
-class QString;
 class QWidget;
 
 // What a screen reader gets from the window beyond Qt's defaults.
 
 // Output fields (labels with a border that show a result) are spoken by
-// their accessible name, caption and unit, followed by the shown result;
-// the message line is a notification. The window is a frame named by its
+// their caption, the shown result and their unit (PojmenujRadek); the
+// message line is a notification. The window is a frame named by its
 // title; text fields, option buttons and the captions and units of results
 // get interfaces of their own (see Pristupnost.cpp). Installed once per
 // process.
