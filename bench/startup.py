@@ -39,7 +39,7 @@ build = os.environ.get("VENTIL_BUILD", "build")
 profile = os.environ.get("PROFILE") == "1"
 PROGRAMS = {"empty window": [build + "/bench/bench_prazdne_okno"],
             "one label": [build + "/bench/bench_prazdne_okno", "popisek"],
-            "Ventil": [build + "/form/ventil"]}
+            "Ventil": [build + "/form/qt/ventil"]}
 # The steps start-up goes through; each figure includes what the step calls.
 # Instruction counts repeat where times do not.
 STEPS = re.compile(r"PROGRAM TOTALS|rtld.c:_dl_start |dl-open.c:_dl_open |QApplication::QApplication\(|"

@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh ventil
-exec "${VENTIL_BUILD:-build}/form/ventil"
+exec "${VENTIL_BUILD:-build}/form/qt/ventil"

@@ -19,7 +19,7 @@ build = sys.argv[1]
 
 def steam(env, start=None, result=None):
     """The window at start, then after a steam calculation."""
-    with spust([build + "/form/ventil"], env):
+    with spust([build + "/form/qt/ventil"], env):
         okno = Okno(env)
         if start:
             okno.vykresleno().save(start)

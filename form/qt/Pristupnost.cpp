@@ -17,24 +17,6 @@ const char *const VlastnostVystupu = "ventilVystupniPole";
 const char *const VlastnostHlasky = "ventilHlaska";
 const char *const VlastnostSouhrnu = "ventilSouhrn";
 const char *const VlastnostTicha = "ventilTichyPopisek";
-const char *const VlastnostPopisku = "ventilPopisek";
-const char *const VlastnostJednotky = "ventilJednotka";
-
-// An output field's caption, shown result and unit, as they are read on
-// screen: "Průtočný součinitel kvs 7,13 m3/h"; with no result, its name.
-// No colon or semicolon: at a screen reader's default punctuation level
-// those are spoken as words.
-QString JmenoVysledku(const QLabel *pole)
-{
-    if (pole->text().isEmpty())
-        return pole->accessibleName();
-    QStringList casti{pole->property(VlastnostPopisku).toString(), pole->text()};
-    const QString jednotka = pole->property(VlastnostJednotky).toString();
-    if (!jednotka.isEmpty())
-        casti << jednotka;
-    return casti.join(u' ');
-}
-
 // An option button as Qt's own interface offers it, except that the frame
 // around it is not also its label. Orca speaks the frame's caption as the
 // context that the focus enters, and again as the label of the button's
@@ -97,9 +79,9 @@ private:
     QRadioButton *tlacitko() const { return static_cast<QRadioButton *>(widget()); }
 };
 
-// A read-only field named as above. On AT-SPI a label offers its name and
-// nothing else (no text, no value), and screen readers speak a label by its
-// name, so the result has to be part of it.
+// A read-only field. On AT-SPI a label offers its name and nothing else (no
+// text, no value), and screen readers speak a label by its name, so the
+// window's logic names it with the result it shows.
 class PristupneVystupniPole : public QAccessibleWidget
 {
 public:
@@ -110,8 +92,6 @@ public:
         const auto *pole = static_cast<const QLabel *>(widget());
         if (t == QAccessible::Value)
             return pole->text();
-        if (t == QAccessible::Name)
-            return JmenoVysledku(pole);
         return QAccessibleWidget::text(t);
     }
 
@@ -126,7 +106,7 @@ public:
 // The message line, a notification: a screen reader speaks it when it is
 // shown, wherever the focus is, which is how the outcome of each compute is
 // spoken. It is named by its message; while it shows none, after a compute
-// that went through, by the results that compute showed.
+// that went through, by the outcome the window's logic announced.
 class PristupnaHlaska : public QAccessibleWidget
 {
 public:
@@ -223,25 +203,14 @@ void OznacHlasku(QLabel *hlaska)
     hlaska->setProperty(VlastnostHlasky, true);
 }
 
-// Without a screen reader Qt would still build the accessibility objects.
-void OznamVysledek(QLabel *pole)
+void OznacTichyPopisek(QLabel *popisek)
 {
-    // The name carries the result; the label reports no change of it itself
-    // because its name is set.
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent udalost(pole, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&udalost);
+    Oznac(popisek, VlastnostTicha);
 }
 
-void OznamHlasku(QLabel *hlaska, std::initializer_list<const QLabel *> vysledky)
+void OznamHlasku(QLabel *hlaska, const QString &zprava)
 {
-    QStringList souhrn;
-    if (hlaska->text().isEmpty())
-        for (const QLabel *pole : vysledky)
-            if (pole->isVisible() && !pole->text().isEmpty())
-                souhrn << JmenoVysledku(pole);
-    hlaska->setProperty(VlastnostSouhrnu, souhrn.join(QLatin1String(", ")));
+    hlaska->setProperty(VlastnostSouhrnu, zprava);
     // The line is on screen all the time, so the outcome is reported as the
     // notification showing again, with its new name.
     if (QAccessible::isActive()) {
@@ -252,17 +221,18 @@ void OznamHlasku(QLabel *hlaska, std::initializer_list<const QLabel *> vysledky)
     }
 }
 
-void PojmenujRadek(QWidget *pole, QLabel *popisek, QLabel *jednotka)
+void PojmenujPristupne(QWidget *ovladac, const QString &jmeno)
 {
-    const QString rozmer = jednotka->text() == QLatin1String("-") ? QString() : jednotka->text();
-    pole->setAccessibleName(rozmer.isEmpty() ? popisek->text()
-                                             : popisek->text() + QLatin1String(", ") + rozmer);
-    if (!pole->property(VlastnostVystupu).toBool())
+    if (ovladac->accessibleName() != jmeno) {
+        ovladac->setAccessibleName(jmeno);
         return;
-    pole->setProperty(VlastnostPopisku, popisek->text());
-    pole->setProperty(VlastnostJednotky, rozmer);
-    Oznac(popisek, VlastnostTicha);
-    Oznac(jednotka, VlastnostTicha);
+    }
+    // A result written again as it was is still news to a screen reader;
+    // Qt reports a name only when it changes.
+    if (ovladac->property(VlastnostVystupu).toBool() && QAccessible::isActive()) {
+        QAccessibleEvent udalost(ovladac, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&udalost);
+    }
 }
 
 void ZobrazPristupne(QWidget *ovladac, bool zobrazit)

@@ -94,8 +94,9 @@ QIcon IkonaOkna()
     return ikona;
 }
 
-void ZobrazObrazek(QLabel *obrazek, const QString &cesta)
+void ZobrazObrazek(QLabel *obrazek, const QString &soubor, const QString &nazev)
 {
+    const QString cesta = QStringLiteral(":/res/%1.gif").arg(soubor);
     const qreal pomerPixelu = obrazek->devicePixelRatioF();
     QString svetla = cesta;
     svetla.replace(QLatin1String(".gif"), QLatin1String("-svetle.gif"));
@@ -104,9 +105,5 @@ void ZobrazObrazek(QLabel *obrazek, const QString &cesta)
     else
         new VolbaObrazku(obrazek, NactiObrazek(cesta, pomerPixelu),
                          NactiObrazek(svetla, pomerPixelu));
-    // Short names: what the picture is, not how it looks.
-    if (cesta == QLatin1String(":/res/logo.gif"))
-        obrazek->setAccessibleName(QStringLiteral("Ventil"));
-    else if (cesta == QLatin1String(":/res/ventil.gif"))
-        obrazek->setAccessibleName(QStringLiteral("regulační ventil"));
+    obrazek->setAccessibleName(nazev);
 }

@@ -11,9 +11,10 @@ class QString;
 // The window's icon, at its two sizes.
 QIcon IkonaOkna();
 
-// Shows the picture at cesta (":/res/name.gif") in a label. The twice-as-large
+// Shows the picture named soubor (":/res/soubor.gif") in a label, called
+// nazev for a screen reader. The twice-as-large
 // drawing (name@2x.png) is shown on high-density screens, so it stays sharp
 // instead of being scaled up. A picture with a light variant
 // (name-svetle.gif) shows that one while the window behind it is dark, and
 // switches when the theme changes.
-void ZobrazObrazek(QLabel *obrazek, const QString &cesta);
+void ZobrazObrazek(QLabel *obrazek, const QString &soubor, const QString &nazev);
