@@ -5,12 +5,13 @@
 //
 // Input: steps separated by 0xFE. A step is one byte of settings (bit 0: flow
 // typed in; bits 1-2 mod 3: water, steam, condensate; bit 3: decimal comma)
-// and then texts separated by 0xFF that replace the fields in the order of
-// TextyVstupu; fields not given keep their text.
+// and then texts separated by 0xFF that replace the input fields in the
+// order of the window's bindings; fields not given keep their text.
 
 #include "Kontrola.h"
 
 #include "CteniCisla.h"
+#include "PametoveOkno.h"
 #include "PrikazSpocitej.h"
 
 #include <array>
@@ -33,29 +34,25 @@ bool StejneHodnoty(const Stav &a, const Stav &b, std::size_t pocet)
     return true;
 }
 
-struct Okno
+// The window's fields as plain data, with their start texts, read and written
+// through the window's own bindings.
+struct OknoAStav
 {
     Stav stav;
-    std::array<std::string, 6> pole{"100", "100", "20", "160", "2", "1"};
+    PametoveOkno pole;
 };
 
-TextyVstupu Texty(const Okno &o)
+// Writes back what the window writes into its fields.
+void ZapisPole(OknoAStav &o, const ZapisDoOkna &z)
 {
-    return {.TVykon = o.pole[0],
-            .TDeltaP = o.pole[1],
-            .TDeltaT = o.pole[2],
-            .TPpary = o.pole[3],
-            .TZprutok = o.pole[4],
-            .TSuchost = o.pole[5]};
+    for (const VazbaVystupu &v : VazbyVystupu)
+        if (const std::optional<std::string> &text = z.*v.text)
+            o.pole.texty[v.pole] = *text;
 }
 
-// Writes back what the window writes into its input fields.
-void ZapisPole(Okno &o, const ZapisDoOkna &z)
+std::string &Pole(OknoAStav &o, IdOvladace pole)
 {
-    if (z.TSuchost)
-        o.pole[5] = *z.TSuchost;
-    if (z.TPpary)
-        o.pole[3] = *z.TPpary;
+    return o.pole.texty[pole];
 }
 
 void KontrolujVystup(const std::optional<std::string> &text, const Hodnota &h,
@@ -70,15 +67,15 @@ void KontrolujVystup(const std::optional<std::string> &text, const Hodnota &h,
     OVER(Blizko(*h, ZpetZTextu(*text, oddelovac)));
 }
 
-void KontrolujVypocet(const Okno &pred, const Okno &po, const ZapisDoOkna &z,
+void KontrolujVypocet(const OknoAStav &pred, const OknoAStav &po, const ZapisDoOkna &z,
                       std::string_view oddelovac)
 {
     const Stav &s = po.stav;
     OVER(z.THlaska.empty() || z.THlaska == HlaskaZadejCislo || z.THlaska == HlaskaMimoRozsah);
 
     bool mimoPriCteni = false;
-    for (const std::string &t : pred.pole)
-        mimoPriCteni = mimoPriCteni || CtiCislo(t).mimoRozsah;
+    for (const VazbaVstupu &v : VazbyVstupu)
+        mimoPriCteni = mimoPriCteni || CtiCislo(pred.pole.texty[v.pole]).mimoRozsah;
     if (mimoPriCteni) {
         OVER(z.THlaska == HlaskaMimoRozsah);
         OVER(!z.TSuchost && !z.TPpary);
@@ -88,8 +85,8 @@ void KontrolujVypocet(const Okno &pred, const Okno &po, const ZapisDoOkna &z,
         // any other is what its text reads.
         OVER(s.Suchost.jeCislo() && *s.Suchost <= 1.0);
         OVER(s.Ppary.jeCislo() && *s.Ppary >= 100.0 && *s.Ppary <= 2000.0);
-        OVER(BityCisla(CtiCislo(po.pole[5]).hodnota) == BityCisla(*s.Suchost));
-        OVER(BityCisla(CtiCislo(po.pole[3]).hodnota) == BityCisla(*s.Ppary));
+        OVER(BityCisla(CtiCislo(po.pole.texty[Ovl("TSuchost")]).hodnota) == BityCisla(*s.Suchost));
+        OVER(BityCisla(CtiCislo(po.pole.texty[Ovl("TPpary")]).hodnota) == BityCisla(*s.Ppary));
     }
 
     if (!z.THlaska.empty()) {
@@ -123,7 +120,7 @@ std::vector<std::string_view> Rozdel(std::string_view t, char oddelovac)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    Okno okno;
+    OknoAStav okno;
     okno.stav = NaplnenyStav();
     NastavRezim(okno.stav, 1, 1);
 
@@ -137,22 +134,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         NastavRezim(s, (nastaveni >> 1 & 3) % 3 + 1, nastaveni & 1 ? 2 : 1);
         const std::string_view oddelovac = nastaveni & 8 ? "," : ".";
         const auto texty = Rozdel(kroky[k].substr(1), KonecPole);
-        for (std::size_t i = 0; i < texty.size() && i < okno.pole.size(); ++i)
+        for (std::size_t i = 0; i < texty.size() && i < VazbyVstupu.size(); ++i)
             if (kroky[k].size() > 1)
-                okno.pole[i] = texty[i];
+                Pole(okno, VazbyVstupu[i].pole) = texty[i];
 
-        const Okno pred = okno;
-        const ZapisDoOkna z = Spocitej(okno.stav, Texty(okno), oddelovac);
+        const OknoAStav pred = okno;
+        const ZapisDoOkna z = Spocitej(okno.stav, CtiVstupy(okno.pole), oddelovac);
         ZapisPole(okno, z);
         KontrolujVypocet(pred, okno, z, oddelovac);
 
         // Computing again with what the fields now show changes nothing:
         // no result depends on an earlier compute or a correction pending.
-        Okno znovu = okno;
-        const ZapisDoOkna z2 = Spocitej(znovu.stav, Texty(znovu), oddelovac);
+        OknoAStav znovu = okno;
+        const ZapisDoOkna z2 = Spocitej(znovu.stav, CtiVstupy(znovu.pole), oddelovac);
         ZapisPole(znovu, z2);
         OVER(z2.THlaska == z.THlaska);
-        OVER(znovu.pole == okno.pole);
+        OVER(znovu.pole.texty == okno.pole.texty);
         OVER(StejneHodnoty(znovu.stav, okno.stav, std::size(HodnotyStavu)));
     }
     return 0;

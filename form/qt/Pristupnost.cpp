@@ -161,8 +161,9 @@ void Oznac(QWidget *w, const char *vlastnost)
 
 // AT-SPI clients such as Orca keep an object's states from their first look
 // and update them from its events. Qt reports a control shown or hidden by
-// its "showing" state alone, so a control hidden at that first look stayed
-// invisible to them, and a review of the window left it out. Qt has no
+// its "showing" state alone, so without more a control hidden at that first
+// look would stay invisible to them, and a review of the window would leave
+// it out. Qt has no
 // event for the "visible" state: the one AT-SPI event is sent here, on the
 // connection to the accessibility bus that Qt opens under this name.
 void OznamViditelnost(QWidget *ovladac)

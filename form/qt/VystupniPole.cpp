@@ -13,7 +13,7 @@ VystupniPole::VystupniPole(QWidget *rodic) : QLabel(rodic)
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Selectable text would take the focus on a click (Qt makes it
     // ClickFocus); a result is only read, so the focus stays where the user
-    // works and the tab order skips it as before.
+    // works and the tab order skips it, as it skips every result.
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::IBeamCursor);
 }
