@@ -3,6 +3,8 @@
 
 #include "Kontrola.h"
 
+#include "OvladaceOkna.h"
+
 #include "CteniCisla.h"
 #include "TextCisla.h"
 
@@ -15,8 +17,9 @@
 
 namespace {
 
-// A field holds at most 32767 UTF-16 units, of at most three UTF-8 bytes each.
-constexpr std::size_t NejdelsiPole = 3 * 32767;
+// A field holds at most MaxDelkaTextu UTF-16 units, of at most three UTF-8
+// bytes each.
+constexpr std::size_t NejdelsiPole = 3 * MaxDelkaTextu;
 
 // What is shown for x reads back as x to 15 digits, and showing that again
 // gives the same text (for normal numbers, where 15 digits always survive a

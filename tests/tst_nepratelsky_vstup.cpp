@@ -5,6 +5,7 @@
 
 #include "TestLocale.h"
 
+#include "LogikaOkna.h"
 #include "TestOkna.h"
 #include "Ventil.h"
 
@@ -22,9 +23,9 @@
 
 namespace {
 
-constexpr int MaxDelka = 32767;
-const QString ZadejCislo = QString::fromUtf8("Zadej číslo > 0");
-const QString MimoRozsah = QString::fromUtf8("Číslo je mimo rozsah");
+constexpr int MaxDelka = MaxDelkaTextu;
+const QString ZadejCislo = QString::fromUtf8(HlaskaZadejCislo.data(), HlaskaZadejCislo.size());
+const QString MimoRozsah = QString::fromUtf8(HlaskaMimoRozsah.data(), HlaskaMimoRozsah.size());
 const char *const Vystupy[] = {"TPrutok", "TObjem1", "TObjem2", "TObjem12", "Tkvs"};
 constexpr double Nic = std::numeric_limits<double>::quiet_NaN();
 

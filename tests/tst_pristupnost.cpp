@@ -114,7 +114,8 @@ private slots:
     {
         okno->findChild<QLineEdit *>("TVykon")->setText("0");
         klik("TPocitej");
-        QCOMPARE(Jmeno(w("THlaska")), QString::fromUtf8("Zadej číslo > 0"));
+        QCOMPARE(Jmeno(w("THlaska")),
+                 QString::fromUtf8(HlaskaZadejCislo.data(), HlaskaZadejCislo.size()));
         okno->findChild<QLineEdit *>("TVykon")->setText("100");
         klik("TPocitej");
         const QString kvs = "4" + oddelovac() + "31";
