@@ -142,6 +142,9 @@ TEST_CASE("results")
          {N, N, "4,31", "0,1", "", "", "4,31", ""}, 2000},
         {"Ppary below 100 raised to 100", 1, 1, {{Ppary, "60"}, {DeltaP, "20"}}, ",",
          {N, "100", "4,31", "1,694", "", "", "9,64", ""}, 100},
+        {"Ppary a hair below 100 raised to 100", 1, 1,
+         {{Ppary, "99.9999999999"}, {DeltaP, "20"}}, ",",
+         {N, "100", "4,31", "1,694", "", "", "9,64", ""}, 100},
         {"drop 1950 raises Ppary then caps it", 2, 1, {{Ppary, "100"}, {DeltaP, "1950"}}, ",",
          {N, "2000", "144", "0,1", "0,1943", "", "0,63", ""}, 2000},
         // The corrected pressure is written with a point whatever the
