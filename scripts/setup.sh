@@ -15,6 +15,7 @@ packages=(
 )
 (($#)) || packages+=(
     clang-format                  # the formatting check
+    doctest-dev                   # the computation's tests, header only
     locales                       # localedef, for the tests under Czech settings
     xvfb xauth xdotool strace     # the real program clicked and looked at from outside, its system calls watched
     appstream desktop-file-utils  # checks of the desktop entry and the metainfo

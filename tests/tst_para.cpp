@@ -4,7 +4,7 @@
 #include "NaplnTabulku.h"
 #include "PomocniciTestu.h"
 
-#include <QTest>
+#include <doctest/doctest.h>
 
 #include <iterator>
 #include <string>
@@ -24,105 +24,89 @@ constexpr double Tabulka[48][2] = {
     {1600, 0.124},  {1650, 0.119}, {1700, 0.117}, {1800, 0.11},  {1900, 0.105}, {2000, 0.1},
 };
 
-// The line through rows i and i+1 of that table at P, operations in the
-// defined order.
-double NaPrimce(int i, double P)
+struct Vyhledani
 {
-    const double(&a)[2] = Tabulka[i];
-    const double(&b)[2] = Tabulka[i + 1];
-    return a[1] - ((P - a[0]) * ((a[1] - b[1]) / (b[0] - a[0])));
-}
+    std::string nazev;
+    double tlak, objem;
+};
 
 } // namespace
-
-class TstPara : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void tabulka();
-    void hodnoty_data();
-    void hodnoty();
-    void jenObjem();
-};
 
 // Every row as designed; a "corrected" volume in any row shows here. At
 // every row pressure the lookup gives that row's volume bit for bit, though
 // all but the first are reached at the top end of the segment below.
 // Filling again changes nothing.
-void TstPara::tabulka()
+TEST_CASE("the table holds the design's rows")
 {
     TabulkaSytePary t;
     NaplnTabulku(t);
-    QCOMPARE(t.radky.size(), std::size(Tabulka));
+    REQUIRE(t.radky.size() == std::size(Tabulka));
     for (std::size_t k = 0; k < t.radky.size(); ++k) {
         const auto &r = t.radky[k];
-        const std::string kde = "row " + std::to_string(k) + " holds " + TextBitu(r.tlak) + ", " +
-                                TextBitu(r.objem) + " and looks up " + TextBitu(ObjemPri(r.tlak));
-        QVERIFY2(r.tlak == Tabulka[k][0] && r.objem == Tabulka[k][1], kde.c_str());
-        QVERIFY2(ObjemPri(r.tlak) == r.objem, kde.c_str());
+        INFO("row ", k, " holds ", TextBitu(r.tlak), ", ", TextBitu(r.objem), " and looks up ",
+             TextBitu(ObjemPri(r.tlak)));
+        CHECK((r.tlak == Tabulka[k][0] && r.objem == Tabulka[k][1]));
+        CHECK(ObjemPri(r.tlak) == r.objem);
     }
     TabulkaSytePary znovu = t;
     NaplnTabulku(znovu);
-    QVERIFY(znovu == t);
+    CHECK((znovu == t));
 }
 
-void TstPara::hodnoty_data()
+// Between rows i and i+1 the volume is v(i) - ((P - p(i)) * ((v(i) - v(i+1)) /
+// (p(i+1) - p(i)))), one operation at a time in that order. The expected
+// volumes were computed once outside the program, in Python with exact
+// fractions, each operation rounded to the nearest double (ties to even), and
+// are written in their shortest form that reads back to the same double.
+TEST_CASE("the lookup between rows")
 {
-    QTest::addColumn<double>("tlak");
-    QTest::addColumn<double>("objem");
-
-    const auto radek = [](const char *nazev, double tlak, double objem) {
-        QTest::newRow(nazev) << tlak << objem;
+    const Vyhledani radky[] = {
+        {"first row exact", 100, 1.694},
+        // Here (dx * dv) / dp would give 1.63681 and 1.1432.
+        {"104.3 in the defined operation order", 104.3, 1.6368099999999999},
+        {"152.8 in the defined operation order", 152.8, 1.1431999999999998},
+        {"110 halfway in first segment", 110, 1.561},
+        {"120 exact", 120, 1.428},
+        {"150 mid segment", 150, 1.1635},
+        {"1000 exact", 1000, 0.1943},
+        {"1025 in a 50 kPa segment", 1025, 0.18964999999999999},
+        {"1575", 1575, 0.126},
+        {"1750 in a 100 kPa segment", 1750, 0.1135},
+        {"1950 in the last segment", 1950, 0.10250000000000001},
+        {"last row exact", 2000, 0.1},
+        {"50 continues the first segment", 50, 2.359},
+        {"0 continues the first segment", 0, 3.024},
+        {"-100 continues the first segment", -100, 4.354},
+        {"2100 continues the last segment", 2100, 0.09500000000000001},
+        {"1e6 continues the last segment", 1e6, -49.79999999999991},
+        // A row's pressure belongs to the segment ending there; just above it
+        // the next segment's line takes over (the slopes differ, so do the
+        // results).
+        {"500 ends the 20 kPa segments", 500, 0.3747},
+        {"500.5 uses the 50 kPa segment", 500.5, 0.374378},
+        {"1700.5 uses the 100 kPa segment", 1700.5, 0.11696500000000001},
+        {"120.5 uses the second segment", 120.5, 1.4232},
     };
-    radek("first row exact", 100, 1.694);
-    // Here (dx * dv) / dp or another grouping would differ in the last bit.
-    radek("104.3 in the defined operation order", 104.3, NaPrimce(0, 104.3));
-    radek("152.8 in the defined operation order", 152.8, NaPrimce(2, 152.8));
-    radek("110 halfway in first segment", 110, NaPrimce(0, 110));
-    radek("120 exact", 120, 1.428);
-    radek("150 mid segment", 150, NaPrimce(2, 150));
-    radek("1000 exact", 1000, 0.1943);
-    radek("1025 in a 50 kPa segment", 1025, NaPrimce(30, 1025));
-    radek("1575", 1575, NaPrimce(41, 1575));
-    radek("1750 in a 100 kPa segment", 1750, NaPrimce(44, 1750));
-    radek("1950 in the last segment", 1950, NaPrimce(46, 1950));
-    radek("last row exact", 2000, 0.1);
-    radek("50 continues the first segment", 50, NaPrimce(0, 50));
-    radek("0 continues the first segment", 0, NaPrimce(0, 0));
-    radek("-100 continues the first segment", -100, NaPrimce(0, -100));
-    radek("2100 continues the last segment", 2100, NaPrimce(46, 2100));
-    radek("1e6 continues the last segment", 1e6, NaPrimce(46, 1e6));
-    // A row's pressure belongs to the segment ending there; just above it the
-    // next segment's line takes over (the slopes differ, so do the results).
-    radek("500 ends the 20 kPa segments", 500, NaPrimce(19, 500));
-    radek("500.5 uses the 50 kPa segment", 500.5, NaPrimce(20, 500.5));
-    radek("1700.5 uses the 100 kPa segment", 1700.5, NaPrimce(44, 1700.5));
-    radek("120.5 uses the second segment", 120.5, NaPrimce(1, 120.5));
-}
 
-void TstPara::hodnoty()
-{
-    QFETCH(double, tlak);
-    QFETCH(double, objem);
-    const double v = ObjemPri(tlak);
-    QVERIFY2(v == objem, ("got " + TextBitu(v) + ", expected " + TextBitu(objem)).c_str());
+    for (const Vyhledani &r : radky) {
+        INFO("row: ", r.nazev);
+        const double v = ObjemPri(r.tlak);
+        CHECK_MESSAGE(v == r.objem, "got ", TextBitu(v), ", expected ", TextBitu(r.objem));
+    }
 }
 
 // Interpolace writes Objem and nothing else, and gives the same twice.
-void TstPara::jenObjem()
+TEST_CASE("Interpolace writes Objem only")
 {
     Stav s = NaplnenyStav();
     s.Tlak = 333.0;
     s.Objem1 = 7.0;
     Interpolace(s);
     const Hodnota prvni = s.Objem;
-    QVERIFY(s.Tlak == Hodnota(333.0));
-    QVERIFY(s.Objem1 == Hodnota(7.0));
-    QVERIFY(prvni == Hodnota(NaPrimce(11, 333.0)));
+    CHECK((s.Tlak == Hodnota(333.0)));
+    CHECK((s.Objem1 == Hodnota(7.0)));
+    // Computed as the lookup's expected volumes are.
+    CHECK((prvni == Hodnota(0.5495249999999999)));
     Interpolace(s);
-    QVERIFY(s.Objem == prvni);
+    CHECK((s.Objem == prvni));
 }
-
-QTEST_APPLESS_MAIN(TstPara)
-#include "tst_para.moc"
