@@ -1,6 +1,7 @@
 // The compute command: texts in, state and texts out. Runs under "C" and
 // Czech C locales; the separator comes from the caller only.
 
+#include "LogikaOkna.h"
 #include "PomocniciTestu.h"
 #include "PrikazSpocitej.h"
 
@@ -14,7 +15,14 @@ namespace {
 
 using Seznam = std::vector<std::string>;
 
+// The input fields in the order of the window's bindings.
 enum Pole { Vykon, DeltaP, DeltaT, Ppary, Zprutok, Suchost };
+static_assert(Ovladace[VazbyVstupu[Vykon].pole].jmeno == "TVykon" &&
+              Ovladace[VazbyVstupu[DeltaP].pole].jmeno == "TDeltaP" &&
+              Ovladace[VazbyVstupu[DeltaT].pole].jmeno == "TDeltaT" &&
+              Ovladace[VazbyVstupu[Ppary].pole].jmeno == "TPpary" &&
+              Ovladace[VazbyVstupu[Zprutok].pole].jmeno == "TZprutok" &&
+              Ovladace[VazbyVstupu[Suchost].pole].jmeno == "TSuchost");
 
 // The field texts at start-up.
 const Seznam Start = {"100", "100", "20", "160", "2", "1"};
@@ -34,15 +42,13 @@ Seznam Zmena(const Zmeny &zmeny)
     return texty;
 }
 
-// Which input of the command each field's text goes to.
+// The command's inputs from the field texts, as the window binds them.
 TextyVstupu Texty(const Seznam &t)
 {
-    return {.TVykon = t[Vykon],
-            .TDeltaP = t[DeltaP],
-            .TDeltaT = t[DeltaT],
-            .TPpary = t[Ppary],
-            .TZprutok = t[Zprutok],
-            .TSuchost = t[Suchost]};
+    TextyVstupu texty;
+    for (std::size_t k = 0; k < VazbyVstupu.size(); ++k)
+        texty.*VazbyVstupu[k].text = t[k];
+    return texty;
 }
 
 Stav NovyStav(int medium, int zpusob)
@@ -52,13 +58,12 @@ Stav NovyStav(int medium, int zpusob)
     return s;
 }
 
-// Everything the window would write, in the order of ZapisDoOkna.
+// Everything the window writes, in the order it writes it.
 Seznam Vystup(const ZapisDoOkna &z)
 {
     Seznam v;
-    for (const auto *t :
-         {&z.TSuchost, &z.TPpary, &z.TPrutok, &z.TObjem1, &z.TObjem12, &z.TObjem2, &z.Tkvs})
-        v.push_back(*t ? **t : N);
+    for (const VazbaVystupu &b : VazbyVystupu)
+        v.push_back(z.*b.text ? *(z.*b.text) : N);
     v.push_back(z.THlaska);
     return v;
 }
