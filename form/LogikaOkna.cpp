@@ -212,31 +212,19 @@ std::string_view JednotkaRadku(const Stav &stav, Radek radek)
     return Ovladace[RadekTabulky(radek).jednotka].text;
 }
 
-namespace {
-std::string_view Rozmer(const Stav &stav, Radek radek)
+std::string JmenoVysledku(const Stav &stav, Radek radek, std::string_view vysledek)
 {
-    const std::string_view jednotka = JednotkaRadku(stav, radek);
-    return jednotka == "-" ? std::string_view() : jednotka;
+    std::string jmeno(PopisekRadku(stav, radek));
+    if (!vysledek.empty())
+        (jmeno += ' ') += vysledek;
+    if (const std::string_view jednotka = JednotkaRadku(stav, radek); jednotka != "-")
+        (jmeno += vysledek.empty() ? ", " : " ") += jednotka;
+    return jmeno;
 }
-} // namespace
 
 std::string JmenoPole(const Stav &stav, Radek radek)
 {
-    std::string jmeno(PopisekRadku(stav, radek));
-    if (const std::string_view rozmer = Rozmer(stav, radek); !rozmer.empty())
-        (jmeno += ", ") += rozmer;
-    return jmeno;
-}
-
-std::string JmenoVysledku(const Stav &stav, Radek radek, std::string_view vysledek)
-{
-    if (vysledek.empty())
-        return JmenoPole(stav, radek);
-    std::string jmeno(PopisekRadku(stav, radek));
-    (jmeno += ' ') += vysledek;
-    if (const std::string_view rozmer = Rozmer(stav, radek); !rozmer.empty())
-        (jmeno += ' ') += rozmer;
-    return jmeno;
+    return JmenoVysledku(stav, radek, {});
 }
 
 bool TichyPopisek(IdOvladace ovladac)

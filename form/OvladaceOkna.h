@@ -103,16 +103,6 @@ using tabulka::Ovladace;
 // that it stays the same from one version to the next.
 using IdOvladace = std::size_t;
 
-// The index of the row of that name; a name that is not in the table does
-// not compile.
-consteval IdOvladace Ovl(std::string_view jmeno)
-{
-    for (IdOvladace i = 0; i < Ovladace.size(); ++i)
-        if (Ovladace[i].jmeno == jmeno)
-            return i;
-    throw "the control table has no control of that name";
-}
-
 // The index of the row of that name, or Ovladace.size() for none.
 constexpr IdOvladace NajdiOvladac(std::string_view jmeno)
 {
@@ -120,6 +110,15 @@ constexpr IdOvladace NajdiOvladac(std::string_view jmeno)
     while (i < Ovladace.size() && Ovladace[i].jmeno != jmeno)
         ++i;
     return i;
+}
+
+// The index of the row of that name; a name that is not in the table does
+// not compile.
+consteval IdOvladace Ovl(std::string_view jmeno)
+{
+    if (NajdiOvladac(jmeno) == Ovladace.size())
+        throw "the control table has no control of that name";
+    return NajdiOvladac(jmeno);
 }
 
 // Controls with a font of their own (the design's "MS Sans Serif"); every
