@@ -35,3 +35,47 @@ if(BUILD_TESTING)
              COMMAND ${Python3_EXECUTABLE} ${VENTIL_WINDOWS}/check_exe.py ${CMAKE_OBJDUMP}
                      ${PROJECT_VERSION} $<TARGET_FILE:ventil>)
 endif()
+
+# The MSI. Its time is the last commit's (or SOURCE_DATE_EPOCH's), so a
+# rebuild of the same commit is the same bytes; outside a clone, the
+# release date's.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(VENTIL_EPOCHA $ENV{SOURCE_DATE_EPOCH})
+else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE VENTIL_EPOCHA OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE vysledek ERROR_QUIET)
+    if(NOT vysledek EQUAL 0)
+        execute_process(COMMAND date -u -d ${VENTIL_DATUM_VYDANI} +%s
+                        OUTPUT_VARIABLE VENTIL_EPOCHA OUTPUT_STRIP_TRAILING_WHITESPACE
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endif()
+find_program(VENTIL_WIXL wixl)
+find_program(VENTIL_FAKETIME faketime)
+
+# ventil_msi(TARGET VERSION [ALL]): ${CMAKE_BINARY_DIR}/ventil-VERSION-x64.msi
+# holding ventil.exe. The product and package codes are derived from the
+# version: the same version is the same product, a new one upgrades it.
+function(ventil_msi cil verze)
+    set(upgrade_code D458381E-E432-424D-9D8E-1CE1112CBF8A)
+    string(UUID VENTIL_MSI_PRODUKT NAMESPACE ${upgrade_code} NAME "product ${verze}" TYPE SHA1 UPPER)
+    string(UUID VENTIL_MSI_BALICEK NAMESPACE ${upgrade_code} NAME "package ${verze}" TYPE SHA1 UPPER)
+    set(VENTIL_MSI_VERZE ${verze})
+    set(wxs ${VENTIL_WINDOWS_BIN}/ventil-${verze}.wxs)
+    configure_file(${VENTIL_WINDOWS}/ventil.wxs.in ${wxs} @ONLY)
+    set(msi ${CMAKE_BINARY_DIR}/ventil-${verze}-x64.msi)
+    add_custom_command(OUTPUT ${msi}
+        COMMAND bash ${VENTIL_WINDOWS}/msi.sh ${VENTIL_WIXL} ${wxs} $<TARGET_FILE:ventil>
+                ${VENTIL_IKONA} ${VENTIL_EPOCHA} ${VENTIL_MSI_BALICEK} ${msi}
+        DEPENDS ventil ${wxs} ${VENTIL_WINDOWS}/msi.sh ${VENTIL_IKONA}
+        VERBATIM)
+    add_custom_target(${cil} ${ARGN} DEPENDS ${msi})
+    set(${cil}_SOUBOR ${msi} PARENT_SCOPE)
+endfunction()
+
+if(VENTIL_WIXL AND VENTIL_FAKETIME)
+    ventil_msi(ventil_msi ${PROJECT_VERSION} ALL)
+else()
+    message(WARNING "wixl or faketime not found (Debian: msitools wixl faketime): no MSI")
+endif()
