@@ -54,17 +54,17 @@ endif()
 find_program(VENTIL_WIXL wixl)
 find_program(VENTIL_FAKETIME faketime)
 
-# ventil_msi(TARGET VERSION [ALL]): ${CMAKE_BINARY_DIR}/ventil-VERSION-x64.msi
-# holding ventil.exe. The product and package codes are derived from the
+# ventil_msi(TARGET VERSION DIRECTORY [ALL]): DIRECTORY/ventil-VERSION-x64.msi
+# holding ventil.exe, its path in TARGET_SOUBOR. The product and package codes are derived from the
 # version: the same version is the same product, a new one upgrades it.
-function(ventil_msi cil verze)
+function(ventil_msi cil verze adresar)
     set(upgrade_code D458381E-E432-424D-9D8E-1CE1112CBF8A)
     string(UUID VENTIL_MSI_PRODUKT NAMESPACE ${upgrade_code} NAME "product ${verze}" TYPE SHA1 UPPER)
     string(UUID VENTIL_MSI_BALICEK NAMESPACE ${upgrade_code} NAME "package ${verze}" TYPE SHA1 UPPER)
     set(VENTIL_MSI_VERZE ${verze})
     set(wxs ${VENTIL_WINDOWS_BIN}/ventil-${verze}.wxs)
     configure_file(${VENTIL_WINDOWS}/ventil.wxs.in ${wxs} @ONLY)
-    set(msi ${CMAKE_BINARY_DIR}/ventil-${verze}-x64.msi)
+    set(msi ${adresar}/ventil-${verze}-x64.msi)
     add_custom_command(OUTPUT ${msi}
         COMMAND bash ${VENTIL_WINDOWS}/msi.sh ${VENTIL_WIXL} ${wxs} $<TARGET_FILE:ventil>
                 ${VENTIL_IKONA} ${VENTIL_EPOCHA} ${VENTIL_MSI_BALICEK} ${msi}
@@ -75,7 +75,22 @@ function(ventil_msi cil verze)
 endfunction()
 
 if(VENTIL_WIXL AND VENTIL_FAKETIME)
-    ventil_msi(ventil_msi ${PROJECT_VERSION} ALL)
+    ventil_msi(ventil_msi ${PROJECT_VERSION} ${CMAKE_BINARY_DIR} ALL)
+    if(BUILD_TESTING AND VENTIL_WINE)
+        # The same ventil.exe as a newer version, to upgrade to.
+        math(EXPR novejsi "${PROJECT_VERSION_PATCH} + 1")
+        ventil_msi(ventil_msi_novejsi ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${novejsi}
+                   ${VENTIL_WINDOWS_BIN}/novejsi ALL)
+        add_test(NAME windows_msi
+                 COMMAND ${Python3_EXECUTABLE} ${VENTIL_WINDOWS}/test_msi.py ${VENTIL_WINE}
+                         $<TARGET_FILE:ventil> ${ventil_msi_SOUBOR} ${ventil_msi_novejsi_SOUBOR})
+        set_tests_properties(windows_msi PROPERTIES RUN_SERIAL ON TIMEOUT 900)
+    endif()
 else()
     message(WARNING "wixl or faketime not found (Debian: msitools wixl faketime): no MSI")
+    if(BUILD_TESTING)
+        add_test(NAME windows_msi COMMAND ${CMAKE_COMMAND} -E false)
+        set_tests_properties(windows_msi PROPERTIES
+                             FAIL_REGULAR_EXPRESSION "." ENVIRONMENT "REASON=wixl or faketime not found")
+    endif()
 endif()
