@@ -28,6 +28,7 @@ target_compile_options(ventil PRIVATE -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                        -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
 
 if(BUILD_TESTING)
+    add_subdirectory(${PROJECT_SOURCE_DIR}/bench/win32 ${CMAKE_BINARY_DIR}/bench/win32)
     # ventil.exe as Windows sees it: x64 GUI, hardened, Windows' own DLLs
     # only, one sound resource section with icon, version and manifest.
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
