@@ -3,13 +3,13 @@
 # resource, hardened and reproducible linking, the MSI, and their checks.
 #
 #   cmake --build build-windows --target ventil_msi   # build-windows/ventil-VERSION-x64.msi
+if(NOT TARGET ventil)
+    message(STATUS "No target ventil (the Win32 window): no resources, MSI or their tests")
+    return()
+endif()
 enable_language(RC)
 set(VENTIL_WINDOWS ${CMAKE_CURRENT_LIST_DIR})
 set(VENTIL_WINDOWS_BIN ${CMAKE_BINARY_DIR}/packaging/windows)
-
-if(NOT TARGET ventil)
-    add_subdirectory(${VENTIL_WINDOWS}/zastupce ${VENTIL_WINDOWS_BIN}/zastupce)
-endif()
 
 # Resources: the icon as 1, the version from the changelog (Vydani.cmake).
 set(VENTIL_IKONA ${VENTIL_WINDOWS}/ventil.ico)
