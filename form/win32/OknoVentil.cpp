@@ -306,13 +306,21 @@ void OknoVentil::NactiObrazky()
 
 void OknoVentil::NastavVelikostOkna(const RECT *navrh)
 {
-    RECT r{0, 0, Pixely(SirkaOkna, dpi_), Pixely(VyskaOkna, dpi_)};
+    const int sirka = Pixely(SirkaOkna, dpi_), vyska = Pixely(VyskaOkna, dpi_);
+    RECT r{0, 0, sirka, vyska};
     AdjustWindowRectExForDpi(&r, StylOkna, FALSE, 0, static_cast<UINT>(dpi_));
     UINT priznaky = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!navrh)
         priznaky |= SWP_NOMOVE;
-    SetWindowPos(okno_, nullptr, navrh ? navrh->left : 0, navrh ? navrh->top : 0, r.right - r.left,
-                 r.bottom - r.top, priznaky);
+    const int x = navrh ? navrh->left : 0, y = navrh ? navrh->top : 0;
+    SetWindowPos(okno_, nullptr, x, y, r.right - r.left, r.bottom - r.top, priznaky);
+    // Where the frame drawn differs from the one computed, the client area
+    // keeps the size of the design.
+    RECT klient;
+    GetClientRect(okno_, &klient);
+    if (klient.right != sirka || klient.bottom != vyska)
+        SetWindowPos(okno_, nullptr, x, y, r.right - r.left + sirka - klient.right,
+                     r.bottom - r.top + vyska - klient.bottom, priznaky);
 }
 
 void OknoVentil::ObnovPrepinace()
@@ -340,7 +348,16 @@ bool OknoVentil::VysokyKontrast() const
 void OknoVentil::PriPrikazu(int id, int kod)
 {
     // Enter and Esc reach the window as IDOK and IDCANCEL: with no default
-    // and no cancel button they do nothing.
+    // and no cancel button Esc does nothing, and Enter presses the focused
+    // push button, if any, as Space does.
+    if (id == IDOK) {
+        const int fokus = GetDlgCtrlID(GetFocus()) - IdRadku(0);
+        if (fokus >= 0 && fokus < static_cast<int>(Ovladace.size()) &&
+            Ovladace[static_cast<std::size_t>(fokus)].druh == DruhOvladace::Tlacitko &&
+            IsChild(okno_, GetFocus()))
+            PriPrikazu(IdRadku(static_cast<IdOvladace>(fokus)), BN_CLICKED);
+        return;
+    }
     const int radek = id - IdRadku(0);
     if (radek < 0 || radek >= static_cast<int>(Ovladace.size()) || kod != BN_CLICKED)
         return;

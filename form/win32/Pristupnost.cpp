@@ -23,7 +23,8 @@ public:
     {
         if (!objekt)
             return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
+            iid == __uuidof(IAccessible)) {
             *objekt = static_cast<IAccessible *>(this);
             AddRef();
             return S_OK;
@@ -182,11 +183,11 @@ LRESULT CALLBACK Podtrida(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, 
 {
     if (zprava == WM_GETOBJECT && static_cast<LONG>(l) == OBJID_CLIENT) {
         IAccessible *standardni = nullptr;
-        if (SUCCEEDED(CreateStdAccessibleObject(okno, OBJID_CLIENT, IID_IAccessible,
+        if (SUCCEEDED(CreateStdAccessibleObject(okno, OBJID_CLIENT, __uuidof(IAccessible),
                                                 reinterpret_cast<void **>(&standardni)))) {
             auto *objekt =
                 new PristupnyObjekt(standardni, reinterpret_cast<const PristupnyPopis *>(data));
-            const LRESULT vysledek = LresultFromObject(IID_IAccessible, w, objekt);
+            const LRESULT vysledek = LresultFromObject(__uuidof(IAccessible), w, objekt);
             objekt->Release();
             return vysledek;
         }
