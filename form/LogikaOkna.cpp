@@ -3,6 +3,7 @@
 #include "NaplnTabulku.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -240,4 +241,15 @@ TextyVstupu CtiVstupy(const Okno &okno)
     for (const VazbaVstupu &v : VazbyVstupu)
         texty.*v.text = okno.Text(v.pole);
     return texty;
+}
+
+bool TmavePozadi(int cervena, int zelena, int modra)
+{
+    const auto slozka = [](int kanal) {
+        const double v = kanal / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double jas = 0.2126 * slozka(cervena) + 0.7152 * slozka(zelena) + 0.0722 * slozka(modra);
+    // Below this luminance white contrasts more with the colour than black.
+    return jas < 0.179;
 }

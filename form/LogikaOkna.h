@@ -104,6 +104,11 @@ std::string JmenoVysledku(const Stav &stav, Radek radek, std::string_view vysled
 // them, so a screen reader going through the window passes them over.
 bool TichyPopisek(IdOvladace ovladac);
 
+// Whether a background of that colour (0-255 a channel) is dark: white
+// contrasts with it more than black does, by WCAG's relative luminance. A
+// picture with a light variant shows that one on a dark background.
+bool TmavePozadi(int cervena, int zelena, int modra);
+
 // Which field's text is which input of the compute command.
 struct VazbaVstupu
 {

@@ -1,0 +1,406 @@
+// The Win32 window driven in this process by messages, as a user's clicks
+// and keys reach it: its layout against the control table, the same texts,
+// visibility and spoken names as the window's logic gives for the same
+// steps, the keyboard, the decimal separator of the user locale and hostile
+// input.
+//
+// What Wine cannot show: another process (a screen reader) sees Wine's
+// default accessible objects, not the window's own, so the names are read
+// in this process; UI Automation's notification is absent from Wine 8 and
+// is skipped; Wine draws no high-contrast theme of Windows.
+
+#include "OknoVentil.h"
+#include "PametoveOkno.h"
+#include "Utf.h"
+
+#include <doctest/doctest.h>
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Pumpuj()
+{
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT)
+            continue;
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
+// The window shown and active, as a user finds it.
+struct Zobrazene
+{
+    OknoVentil okno{GetModuleHandleW(nullptr)};
+    Zobrazene()
+    {
+        okno.Ukaz(SW_SHOW);
+        SetForegroundWindow(okno.Hwnd());
+        Pumpuj();
+    }
+    HWND operator[](IdOvladace i) const { return okno.Ovladac(i); }
+};
+
+// A key as the message loop passes it: IsDialogMessageW first.
+void Klavesa(HWND okno, WPARAM klavesa, bool shift = false)
+{
+    BYTE stav[256] = {};
+    GetKeyboardState(stav);
+    stav[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(stav);
+    for (const UINT zprava : {WM_KEYDOWN, WM_KEYUP}) {
+        MSG m{GetFocus(), zprava, klavesa, zprava == WM_KEYUP ? 0xC0000001 : 1, 0, {}};
+        if (!IsDialogMessageW(okno, &m)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+        Pumpuj();
+    }
+    stav[VK_SHIFT] = 0;
+    SetKeyboardState(stav);
+}
+
+// A step as PametoveOkno::Proved takes it, done through the controls:
+// "TMedium2" clicks it, "TPpary=400" types the text, "!" presses "Spočítej".
+void Proved(const Zobrazene &o, std::string_view krok)
+{
+    if (krok == "!")
+        krok = "TPocitej";
+    const std::size_t rovna = krok.find('=');
+    const IdOvladace i = NajdiOvladac(krok.substr(0, rovna));
+    REQUIRE(i < Ovladace.size());
+    if (rovna == std::string_view::npos)
+        SendMessageW(o[i], BM_CLICK, 0, 0);
+    else
+        SetWindowTextW(o[i], Utf16(krok.substr(rovna + 1)).c_str());
+    Pumpuj();
+}
+
+std::string Oddelovac()
+{
+    const char *o = std::getenv("VENTIL_TEST_ODDELOVAC");
+    return o ? o : ".";
+}
+
+std::wstring JmenoPristupne(HWND h)
+{
+    IAccessible *a = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible), reinterpret_cast<void **>(&a))))
+        return L"<no object>";
+    VARIANT sam{};
+    sam.vt = VT_I4;
+    sam.lVal = CHILDID_SELF;
+    BSTR jmeno = nullptr;
+    std::wstring vysledek = SUCCEEDED(a->get_accName(sam, &jmeno)) && jmeno ? jmeno : L"";
+    SysFreeString(jmeno);
+    a->Release();
+    return vysledek;
+}
+
+RECT MistoVOkne(HWND ovladac)
+{
+    RECT r;
+    GetWindowRect(ovladac, &r);
+    MapWindowPoints(nullptr, GetParent(ovladac), reinterpret_cast<POINT *>(&r), 2);
+    return r;
+}
+
+} // namespace
+
+TEST_CASE("every control lies where the table puts it, at 96 and 144 dpi, with ID 1000 + row")
+{
+    for (const int dpi : {96, 144}) {
+        CAPTURE(dpi);
+        Zobrazene o;
+        if (dpi != 96) {
+            // What Windows sends when the window moves to a 150 % monitor.
+            RECT navrh{0, 0, 1200, 900};
+            SendMessageW(o.okno.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&navrh));
+        }
+        RECT klient;
+        GetClientRect(o.okno.Hwnd(), &klient);
+        CHECK(klient.right == Pixely(SirkaOkna, dpi));
+        CHECK(klient.bottom == Pixely(VyskaOkna, dpi));
+        for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
+            CAPTURE(Ovladace[i].jmeno);
+            REQUIRE(o[i]);
+            CHECK(GetDlgCtrlID(o[i]) == 1001 + static_cast<int>(i));
+            const Obdelnik t = ObdelnikVOkne(i);
+            const RECT r = MistoVOkne(o[i]);
+            CHECK(r.left == Pixely(t.vlevo, dpi));
+            CHECK(r.top == Pixely(t.nahore, dpi));
+            CHECK(r.right - r.left == Pixely(t.sirka, dpi));
+            CHECK(r.bottom - r.top == Pixely(t.vyska, dpi));
+        }
+        // Fonts follow the DPI: "Spočítej" in the window's 8 pt.
+        TEXTMETRICW tm{};
+        HDC dc = GetDC(o[Ovl("TPocitej")]);
+        HGDIOBJ puvodni = SelectObject(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(o[Ovl("TPocitej")], WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc, &tm);
+        SelectObject(dc, puvodni);
+        ReleaseDC(o[Ovl("TPocitej")], dc);
+        // The em height, within the rasterizer's rounding.
+        CHECK(std::abs(tm.tmHeight - tm.tmInternalLeading - MulDiv(8, dpi, 72)) <= 1);
+    }
+}
+
+// The window against the logic alone: after the same steps every control
+// shows the same text, is shown or hidden alike and is named alike, and
+// the outcome is announced alike.
+TEST_CASE("the window shows and names what the logic gives, step for step")
+{
+    struct Pripad
+    {
+        const char *nazev;
+        std::vector<std::string_view> kroky;
+        std::vector<std::string_view> ocekavane; // "Tkvs=4,31": the text with "," the separator
+    };
+    const Pripad pripady[] = {
+        {"start", {}, {"THlaska=", "TPrutok="}},
+        {"water, start texts", {"!"}, {"TPrutok=4,31", "Tkvs=4,31", "THlaska="}},
+        {"steam, pressure 160", {"TMedium2", "!"}, {"TPrutok=144", "Tkvs=7,13", "TObjem1=1,091"}},
+        {"condensate", {"TMedium3", "!"}, {"TPrutok=0,14", "Tkvs=0,14"}},
+        {"flow given", {"TZpusob2", "TZprutok=2", "!"}, {"TPrutok=2"}},
+        {"steam, then water again", {"TMedium2", "TMedium1", "!"}, {"Tkvs=4,31"}},
+        {"refused: letters for power", {"TVykon=abc", "!"}, {}},
+        {"refused: negative drop", {"TDeltaP=-5", "!"}, {"TPrutok=", "Tkvs="}},
+        {"option clicked twice", {"TMedium2", "TMedium2", "!"}, {"Tkvs=7,13"}},
+    };
+    const std::string oddelovac = Oddelovac();
+    for (const Pripad &p : pripady) {
+        SUBCASE(p.nazev)
+        {
+            Zobrazene o;
+            PametoveOkno logika(o.okno.DesetinnyOddelovac());
+            for (const std::string_view krok : p.kroky) {
+                Proved(o, krok);
+                REQUIRE(logika.Proved(krok));
+            }
+            for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
+                CAPTURE(Ovladace[i].jmeno);
+                if (Ovladace[i].druh != DruhOvladace::Obrazek)
+                    CHECK(o.okno.Text(i) == logika.texty[i]);
+                CHECK((IsWindowVisible(o[i]) != FALSE) == logika.zobrazene[i]);
+                if (!logika.jmena[i].empty())
+                    CHECK(Utf8(JmenoPristupne(o[i])) == logika.jmena[i]);
+            }
+            if (!logika.oznameni.empty())
+                CHECK(Utf8(JmenoPristupne(o[Ovl("THlaska")])) == logika.oznameni.back());
+            for (std::string_view ocekavany : p.ocekavane) {
+                const std::size_t rovna = ocekavany.find('=');
+                std::string text(ocekavany.substr(rovna + 1));
+                for (char &z : text)
+                    if (z == ',')
+                        text =
+                            text.replace(static_cast<std::size_t>(&z - text.data()), 1, oddelovac);
+                CHECK(o.okno.Text(NajdiOvladac(ocekavany.substr(0, rovna))) == text);
+            }
+            if (std::string_view(p.nazev).starts_with("refused"))
+                CHECK(!o.okno.Text(Ovl("THlaska")).empty());
+        }
+    }
+}
+
+TEST_CASE("the decimal separator is the user locale's")
+{
+    Zobrazene o;
+    CHECK(o.okno.DesetinnyOddelovac() == Oddelovac());
+}
+
+TEST_CASE("the pictures and the silent labels are named for a screen reader")
+{
+    Zobrazene o;
+    CHECK(Utf8(JmenoPristupne(o[Ovl("Image1")])) == "Ventil");
+    CHECK(Utf8(JmenoPristupne(o[Ovl("Image2")])) == "regulační ventil");
+    CHECK(Utf8(JmenoPristupne(o[Ovl("TDeltaT")])) == "Delta T, °K");
+}
+
+TEST_CASE("the keyboard: start focus, Tab order, arrows, Enter and Esc")
+{
+    Zobrazene o;
+    const HWND okno = o.okno.Hwnd();
+    CHECK(GetFocus() == o[Ovl("TPocitej")]);
+
+    // The tab order of the start mode: hidden controls and the unselected
+    // options are passed over.
+    std::vector<IdOvladace> ocekavane;
+    for (const IdOvladace i : PoradiTabulatoru)
+        if (IsWindowVisible(o[i]) && (Ovladace[i].druh != DruhOvladace::Prepinac ||
+                                      SendMessageW(o[i], BM_GETCHECK, 0, 0) == BST_CHECKED))
+            ocekavane.push_back(i);
+    REQUIRE(ocekavane.size() == 7); // Spočítej, Voda, Delta T, Výkon, tlaková ztráta, Výkon, Ukonči
+    const auto zacatek = std::find(ocekavane.begin(), ocekavane.end(), Ovl("TPocitej"));
+    REQUIRE(zacatek != ocekavane.end());
+    std::rotate(ocekavane.begin(), zacatek, ocekavane.end());
+
+    SUBCASE("Tab goes round in tab-index order, Shift+Tab back")
+    {
+        for (std::size_t k = 1; k <= ocekavane.size(); ++k) {
+            Klavesa(okno, VK_TAB);
+            CHECK(GetFocus() == o[ocekavane[k % ocekavane.size()]]);
+        }
+        for (std::size_t k = ocekavane.size(); k-- > 0;) {
+            Klavesa(okno, VK_TAB, true);
+            CHECK(GetFocus() == o[ocekavane[k]]);
+        }
+    }
+    SUBCASE("Enter in a field and Esc do nothing")
+    {
+        SetFocus(o[Ovl("TVykon")]);
+        Klavesa(okno, VK_RETURN);
+        Klavesa(okno, VK_ESCAPE);
+        CHECK(IsWindow(okno));
+        CHECK(o.okno.Text(Ovl("Tkvs")).empty());
+        CHECK(GetFocus() == o[Ovl("TVykon")]);
+    }
+    SUBCASE("Enter presses the focused button")
+    {
+        Klavesa(okno, VK_RETURN);
+        CHECK(!o.okno.Text(Ovl("Tkvs")).empty());
+    }
+    SUBCASE("the arrows select within a frame, and the selection takes the tab stop")
+    {
+        SetFocus(o[Ovl("TMedium1")]);
+        Klavesa(okno, VK_DOWN);
+        CHECK(GetFocus() == o[Ovl("TMedium2")]);
+        CHECK(SendMessageW(o[Ovl("TMedium2")], BM_GETCHECK, 0, 0) == BST_CHECKED);
+        CHECK(IsWindowVisible(o[Ovl("TPpary")]));
+        CHECK((GetWindowLongPtrW(o[Ovl("TMedium2")], GWL_STYLE) & WS_TABSTOP) != 0);
+        CHECK((GetWindowLongPtrW(o[Ovl("TMedium1")], GWL_STYLE) & WS_TABSTOP) == 0);
+    }
+    SUBCASE("the focus survives the window's deactivation")
+    {
+        SetFocus(o[Ovl("TDeltaP")]);
+        SendMessageW(okno, WM_ACTIVATE, WA_INACTIVE, 0);
+        SetFocus(nullptr);
+        SendMessageW(okno, WM_ACTIVATE, WA_ACTIVE, 0);
+        CHECK(GetFocus() == o[Ovl("TDeltaP")]);
+    }
+}
+
+TEST_CASE("hostile input never breaks the window or loses the text")
+{
+    struct Pripad
+    {
+        const char *nazev;
+        std::wstring text;
+        std::size_t delka; // what the field holds afterwards
+    };
+    const Pripad pripady[] = {
+        {"a paste far longer than a field takes", std::wstring(100000, L'7'), MaxDelkaTextu},
+        {"control characters",
+         std::wstring(L"1\x01\x1b\x7f"
+                      L"0\t0"),
+         7},
+        {"a lone high surrogate", std::wstring(L"10\xD800"), 3},
+        {"a lone low surrogate",
+         std::wstring(L"\xDC00"
+                      L"5"),
+         2},
+    };
+    for (const Pripad &p : pripady) {
+        SUBCASE(p.nazev)
+        {
+            Zobrazene o;
+            const HWND pole = o[Ovl("TVykon")];
+            SetWindowTextW(pole, L"");
+            SetFocus(pole);
+            // Through the clipboard, as a user pastes.
+            REQUIRE(OpenClipboard(o.okno.Hwnd()));
+            EmptyClipboard();
+            const std::size_t bajty = (p.text.size() + 1) * sizeof(wchar_t);
+            HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, bajty);
+            REQUIRE(g);
+            std::memcpy(GlobalLock(g), p.text.c_str(), bajty);
+            GlobalUnlock(g);
+            SetClipboardData(CF_UNICODETEXT, g);
+            CloseClipboard();
+            SendMessageW(pole, WM_PASTE, 0, 0);
+            CHECK(static_cast<std::size_t>(GetWindowTextLengthW(pole)) == p.delka);
+            Proved(o, "!");
+            CHECK(IsWindow(o.okno.Hwnd()));
+            CHECK(static_cast<std::size_t>(GetWindowTextLengthW(pole)) == p.delka);
+            // The compute took the text as the logic takes it.
+            PametoveOkno logika(o.okno.DesetinnyOddelovac());
+            REQUIRE(logika.Proved("TVykon=" + o.okno.Text(Ovl("TVykon"))));
+            REQUIRE(logika.Proved("!"));
+            CHECK(o.okno.Text(Ovl("THlaska")) == logika.texty[Ovl("THlaska")]);
+            CHECK(o.okno.Text(Ovl("Tkvs")) == logika.texty[Ovl("Tkvs")]);
+        }
+    }
+}
+
+TEST_CASE("UTF-16 and UTF-8 meet at one point, malformed input becoming U+FFFD")
+{
+    struct Pripad
+    {
+        const char *nazev;
+        std::wstring utf16;
+        std::string utf8;
+    };
+    const Pripad tam[] = {
+        {"Czech", L"Spo\x010D\x00EDtej", "Spočítej"},
+        {"a pair", L"\xD83D\xDE00", "\xF0\x9F\x98\x80"},
+        {"a lone high surrogate at the end", L"1\xD800", "1\xEF\xBF\xBD"},
+        {"a lone low surrogate",
+         L"\xDC00"
+         L"1",
+         "\xEF\xBF\xBD"
+         "1"},
+        {"reversed pair", L"\xDE00\xD83D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const Pripad &p : tam)
+        SUBCASE(p.nazev)
+        {
+            CHECK(Utf8(p.utf16) == p.utf8);
+        }
+    const Pripad zpet[] = {
+        {"Czech", L"\x00B0K", "°K"},
+        {"a cut sequence", L"a\xFFFD", "a\xC4"},
+        {"an overlong slash", L"\xFFFD", "\xC0\xAF"},
+        {"an encoded surrogate", L"\xFFFD", "\xED\xA0\x80"},
+        {"beyond U+10FFFF", L"\xFFFD", "\xF4\x90\x80\x80"},
+        {"a stray continuation",
+         L"\xFFFD"
+         L"1",
+         "\x80"
+         "1"},
+    };
+    for (const Pripad &p : zpet)
+        SUBCASE(p.nazev)
+        {
+            CHECK(Utf16(p.utf8) == p.utf16);
+        }
+}
+
+// A high-contrast theme with a dark face colour gets the light logo.
+TEST_CASE("a dark background is told from a light one")
+{
+    struct Pripad
+    {
+        const char *nazev;
+        int r, g, b;
+        bool tmave;
+    };
+    const Pripad pripady[] = {
+        {"Windows' button face", 240, 240, 240, false},    {"high contrast black", 0, 0, 0, true},
+        {"high contrast white", 255, 255, 255, false},     {"dark navy", 0, 0, 128, true},
+        {"mid grey above the line", 128, 128, 128, false}, {"dark grey", 90, 90, 90, true},
+    };
+    for (const Pripad &p : pripady)
+        SUBCASE(p.nazev)
+        {
+            CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
+        }
+}
