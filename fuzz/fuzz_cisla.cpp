@@ -72,7 +72,21 @@ void PorovnejSeStrtod(std::string_view text, const PrectenoCislo &r)
         (i + 1 < t.size() && t[i] == '0' && (t[i + 1] == 'x' || t[i + 1] == 'X')))
         return;
     errno = 0;
-    const double v = std::strtod(t.c_str(), nullptr);
+    char *konec = nullptr;
+#ifdef __MINGW32__
+    // MinGW's strtod is the Windows C runtime's, which does not round every
+    // decimal to the nearest double; its own correctly rounded one is the
+    // reference there.
+    const double v = __mingw_strtod(t.c_str(), &konec);
+#else
+    const double v = std::strtod(t.c_str(), &konec);
+#endif
+    // No number at all reads as +0; the C library's sign of a failed
+    // conversion differs between libraries.
+    if (konec == t.c_str()) {
+        OVER(!r.mimoRozsah && BityCisla(r.hodnota) == BityCisla(0.0));
+        return;
+    }
     if (errno == ERANGE && std::isinf(v)) {
         OVER(r.mimoRozsah);
         return;

@@ -32,12 +32,12 @@ int main(int argc, char *argv[])
     for (const fs::path &p : soubory) {
         std::ifstream f(p, std::ios::binary);
         if (!f) {
-            std::fprintf(stderr, "cannot read %s\n", p.c_str());
+            std::fprintf(stderr, "cannot read %s\n", p.string().c_str());
             return 1;
         }
         const std::string obsah{std::istreambuf_iterator<char>(f), {}};
         // Printed first: an invariant that breaks aborts with this as its context.
-        std::fprintf(stderr, "%s\n", p.c_str());
+        std::fprintf(stderr, "%s\n", p.string().c_str());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(obsah.data()), obsah.size());
     }
     std::printf("%zu inputs replayed\n", soubory.size());

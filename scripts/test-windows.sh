@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-missing.sh cmake ninja-build g++-mingw-w64-x86-64-posix wine64 wine \
-    xvfb xauth
+    xvfb xauth msitools faketime python3
 
 build=${VENTIL_WINDOWS_BUILD:-build-windows}
 [ -f "$build/build.ninja" ] ||
