@@ -16,7 +16,7 @@ bash scripts/install-missing.sh "${packages[@]}"
 
 build=${VENTIL_BUILD:-build}
 # A build first set up for one target was configured without the test tools
-# (clang-format, the Czech locale); configuring again picks them up.
+# (clang-format); configuring again picks them up.
 if [ ! -f "$build/build.ninja" ] || { (($# == 0)) && [ ! -f "$build/.setup-full" ]; }; then
     konfiguruj "$build" -DCMAKE_BUILD_TYPE=Release
     (($#)) || touch "$build/.setup-full"
