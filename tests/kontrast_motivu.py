@@ -7,7 +7,7 @@ import sys
 
 from PIL import Image, ImageFilter
 
-from realne_okno import CYAN, OVLADACE, Okno, spust, uvnitr, xvfb
+from realne_okno import CYAN, OVLADACE, Okno, spust, uvnitr, vysledek, xvfb
 
 FIELDS = ("TPrutok", "Tkvs")
 # Picture, its control, parts measured apart (x, y within the picture).
@@ -58,9 +58,8 @@ def main():
                 "%s %.2f" % (n, v) for n, (v, _) in figures.items())))
             failures += ["%s: %s %.2f below %.1f" % (theme, n, v, limit)
                          for n, (v, limit) in figures.items() if v < limit]
-    print("\n".join(failures), file=sys.stderr)
-    return 1 if failures else 0
+    return failures
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    vysledek(main)

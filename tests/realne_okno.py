@@ -1,11 +1,12 @@
 """The real program on an X server of its own, for the tests that look at it
 from outside: the server, the program, its window found by name, waits for
 what is awaited (never a fixed sleep), clicks and typing on its controls, and
-its pixels."""
+its pixels; and the end of every such test."""
 import contextlib
 import os
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -73,15 +74,37 @@ def spust(cmd, env, **kwargs):
         p.wait(timeout=10)
 
 
-def cekej(podminka, co, sekund=20.0):
-    """podminka()'s first true value, asked every 20 ms; fails naming what
-    did not come within the given seconds."""
+def cekej(podminka, sekund=20.0, co=None):
+    """podminka()'s first true value, asked every 20 ms. Meanwhile the
+    accessibility bus's events reach their listeners, where a test listens.
+    When the seconds are up: a TimeoutError naming co, what was awaited, or
+    without co the last value."""
     konec = time.monotonic() + sekund
     while not (hodnota := podminka()):
         if time.monotonic() > konec:
-            raise TimeoutError("%s: not within %g s" % (co, sekund))
+            if co:
+                raise TimeoutError("%s: not within %g s" % (co, sekund))
+            return hodnota
+        glib = sys.modules.get("gi.repository.GLib")
+        while glib and glib.MainContext.default().iteration(False):
+            pass
         time.sleep(0.02)
     return hodnota
+
+
+def vysledek(test, uspech=""):
+    """Runs test(), a test's main, and ends with its outcome: status 0, or
+    each problem it returned on a line of stderr and status 1. A wait that
+    timed out is a problem too."""
+    try:
+        problemy = list(test())
+    except TimeoutError as e:
+        problemy = [str(e)]
+    if problemy:
+        print("\n".join(problemy), file=sys.stderr)
+    elif uspech:
+        print(uspech)
+    sys.exit(1 if problemy else 0)
 
 
 def xdotool(env, *args, check=True):
@@ -101,7 +124,7 @@ class Okno:
     def __init__(self, env, sekund=20.0):
         self.env = env
         self.id = cekej(lambda: xdotool(env, "search", "--onlyvisible", "--name", "^Ventil$",
-                                        check=False).split(), "the window shown", sekund)[0]
+                                        check=False).split(), sekund, "the window shown")[0]
         geo = dict(v.split("=") for v in xdotool(env, "getwindowgeometry", "--shell",
                                                   self.id).split())
         x, y = int(geo["X"]), int(geo["Y"])
@@ -123,7 +146,7 @@ class Okno:
             pred = s
             return s if minuly is not None and s.tobytes() == minuly.tobytes() and podminka(s) \
                 else None
-        return cekej(hotovo, co, sekund)
+        return cekej(hotovo, sekund, co)
 
     def vykresleno(self, sekund=20.0):
         """The window as first painted: the cyan of its results is on screen."""
@@ -153,18 +176,6 @@ class Okno:
 # The accessibility bus, for the tests that run in a session bus of their own
 # (dbus-run-session) and read the program as a screen reader does.
 
-def pumpuj(podminka, sekund=10.0):
-    """podminka()'s value once true, or its last value when the seconds are
-    up; the bus's events reach their listeners meanwhile."""
-    from gi.repository import GLib
-    konec = time.monotonic() + sekund
-    while time.monotonic() < konec and not podminka():
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.02)
-    return podminka()
-
-
 @contextlib.contextmanager
 def sbernice_atspi(env):
     """The AT-SPI bus started; yields the environment in which a program
@@ -181,6 +192,4 @@ def aplikace(proces, sekund=30.0):
     def najdi():
         return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and
                      a.get_process_id() == proces.pid and a.childCount), None)
-    if not pumpuj(najdi, sekund):
-        raise TimeoutError("the program did not appear on the accessibility bus")
-    return najdi()
+    return cekej(najdi, sekund, "the program on the accessibility bus")
