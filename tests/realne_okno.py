@@ -4,27 +4,44 @@ what is awaited (never a fixed sleep), clicks and typing on its controls, and
 its pixels; and the end of every such test."""
 import contextlib
 import os
+import re
 import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-# Where the controls that the tests use lie in the window, in pixels (left,
-# top, width, height): the control table's twips / 15, inside their frames.
-OVLADACE = {
-    "TMedium1": (176, 128, 65, 25),  # "Voda"
-    "TMedium2": (176, 152, 85, 22),  # "Pára"
-    "TVykon": (336, 152, 81, 19),
-    "TPrutok": (336, 320, 82, 19),
-    "Tkvs": (488, 352, 169, 33),
-    "THlaska": (248, 432, 225, 25),
-    "TPocitej": (488, 424, 73, 41),
-    "TKonec": (584, 424, 73, 41),
-    "Image1": (24, 8, 178, 36),  # the logo
-    "Image2": (16, 80, 122, 278),  # the valve
-}
 CYAN = (128, 255, 255)  # behind the two results, under every theme
+
+# A row of the window's control table: name, kind, container (nullptr or a
+# frame's name), text, then left, top, width and height in twips.
+RADEK_TABULKY = re.compile(r'\{\s*"(\w+)",\s*[\w:]+,\s*(?:nullptr|"(\w+)"),\s*"(?:[^"\\]|\\.)*",'
+                           r'\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)\s*,')
+TWIPU_NA_PIXEL = 15  # at 96 dpi, the tests' Xvfb
+
+
+def ovladace(zdroje):
+    """Where each control lies in the window, in pixels (left, top, width,
+    height), read from the control table in the sources at zdroje
+    (form/OvladaceOkna.h, or the .cpp where the header holds no rows): a
+    control in a frame lies at the frame's corner plus its own offset."""
+    for soubor in ("form/OvladaceOkna.h", "form/OvladaceOkna.cpp"):
+        with contextlib.suppress(FileNotFoundError), \
+                open(os.path.join(zdroje, soubor), encoding="utf-8") as f:
+            radky = {r[0]: r[1:] for r in RADEK_TABULKY.findall(f.read())}
+            if radky:
+                break
+    else:
+        raise RuntimeError("no control table in %s/form/OvladaceOkna.*" % zdroje)
+
+    def misto(jmeno):
+        kontejner, *twipy = radky[jmeno]
+        x, y, w, h = (int(t) // TWIPU_NA_PIXEL for t in twipy)
+        if kontejner:
+            kx, ky = misto(kontejner)[:2]
+            x, y = x + kx, y + ky
+        return x, y, w, h
+    return {jmeno: misto(jmeno) for jmeno in radky}
 
 
 @contextlib.contextmanager
@@ -119,10 +136,12 @@ def uvnitr(obdelnik, okraj=2):
 
 
 class Okno:
-    """The program's window, once it is shown."""
+    """The program's window, once it is shown; its controls where
+    ovladace() says."""
 
-    def __init__(self, env, sekund=20.0):
+    def __init__(self, env, ovladace=None, sekund=20.0):
         self.env = env
+        self.ovladace = ovladace
         self.id = cekej(lambda: xdotool(env, "search", "--onlyvisible", "--name", "^Ventil$",
                                         check=False).split(), sekund, "the window shown")[0]
         geo = dict(v.split("=") for v in xdotool(env, "getwindowgeometry", "--shell",
@@ -157,13 +176,13 @@ class Okno:
         """The window once the control shows text (more than one colour inside
         its frame)."""
         return self.ustaleny(lambda s: any(lo != hi for lo, hi in
-                                           s.crop(uvnitr(OVLADACE[jmeno])).getextrema()),
+                                           s.crop(uvnitr(self.ovladace[jmeno])).getextrema()),
                              "text in %s" % jmeno, sekund)
 
     def klikni(self, *jmena):
         """Clicks each control at its centre."""
         for jmeno in jmena:
-            x, y, w, h = OVLADACE[jmeno]
+            x, y, w, h = self.ovladace[jmeno]
             xdotool(self.env, "mousemove", "--window", self.id, str(x + w // 2), str(y + h // 2),
                     "click", "1")
 
