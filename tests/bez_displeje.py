@@ -19,6 +19,7 @@ def main():
     # Environment added, what the last line names, whether it is the only one
     # (before it Qt's warnings say why its platform did not start).
     cases = [({}, ["DISPLAY", "WAYLAND_DISPLAY"], True),
+             ({"QT_QPA_PLATFORM": "xcb"}, ["DISPLAY", "WAYLAND_DISPLAY"], True),
              ({"DISPLAY": dead}, ["DISPLAY=" + dead], False),
              ({"DISPLAY": dead, "QT_QPA_PLATFORM": "zadna"}, ["QT_QPA_PLATFORM=zadna"], False)]
     problems = []
