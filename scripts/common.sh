@@ -18,6 +18,7 @@ baliky_testu=(
     qt6-translations-l10n xclip   # Qt's menus in Czech, results copied to the clipboard
     qt6-gtk-platformtheme gnome-themes-extra python3-pil  # desktop themes, contrast measured
     orca speech-dispatcher        # what a screen reader speaks, heard from the real one
+    weston qt6-wayland            # the window on a Wayland compositor
 )
 
 # konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with

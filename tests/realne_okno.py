@@ -1,11 +1,12 @@
-"""The real program on an X server of its own, for the tests that look at it
-from outside: the server, the program, its window found by name, waits for
-what is awaited (never a fixed sleep), clicks and typing on its controls, and
-its pixels; and the end of every such test."""
+"""The real program on an X server (or a Wayland compositor) of its own, for
+the tests that look at it from outside: the server, the program, its window
+found by name, waits for what is awaited (never a fixed sleep), clicks and
+typing on its controls, and its pixels; and the end of every such test."""
 import contextlib
 import os
 import re
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -73,12 +74,34 @@ def xvfb():
 
 
 @contextlib.contextmanager
+def weston():
+    """A headless Wayland compositor (Weston) on a socket of its own; yields
+    an environment for it, with no X display and an empty home and runtime
+    directory of its own."""
+    with tempfile.TemporaryDirectory() as tmp:
+        home, run = os.path.join(tmp, "home"), os.path.join(tmp, "run")
+        os.mkdir(home, 0o700)
+        os.mkdir(run, 0o700)
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET")}
+        env.update(HOME=home, XDG_RUNTIME_DIR=run, WAYLAND_DISPLAY="wayland-ventil")
+
+        def slysi():
+            with socket.socket(socket.AF_UNIX) as s:
+                return s.connect_ex(os.path.join(run, env["WAYLAND_DISPLAY"])) == 0
+        with spust(["weston", "--backend=headless-backend.so", "--shell=kiosk-shell.so",
+                    "--no-config", "--idle-time=0", "--socket=" + env["WAYLAND_DISPLAY"]], env):
+            cekej(slysi, 20, "Weston listening")
+            yield env
+
+
+@contextlib.contextmanager
 def spust(cmd, env, **kwargs):
     """A process in a session of its own, ended with everything it started
     there when the block ends: asked to end, killed if it is still there
-    after a while."""
-    p = subprocess.Popen(cmd, env=env, stderr=subprocess.DEVNULL, start_new_session=True,
-                         **kwargs)
+    after a while. Its stderr is dropped unless kwargs say where it goes."""
+    kwargs.setdefault("stderr", subprocess.DEVNULL)
+    p = subprocess.Popen(cmd, env=env, start_new_session=True, **kwargs)
     try:
         yield p
     finally:
