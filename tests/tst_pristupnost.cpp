@@ -139,6 +139,35 @@ private slots:
         QVERIFY(w("TZprutok")->isVisible());
     }
 
+    // A text field has one selection at most: asked for any other, or while
+    // nothing is selected, it gives none (0, 0).
+    void vyberPole_data()
+    {
+        QTest::addColumn<int>("od"); // selected from here to the end of "100"; -1: nothing
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("pocet");
+        QTest::addColumn<QPoint>("vyber"); // start, end
+        QTest::newRow("selection 0") << 1 << 0 << 1 << QPoint(1, 3);
+        QTest::newRow("selection 1") << 1 << 1 << 1 << QPoint(0, 0);
+        QTest::newRow("selection -1") << 1 << -1 << 1 << QPoint(0, 0);
+        QTest::newRow("selection 0, nothing selected") << -1 << 0 << 0 << QPoint(0, 0);
+    }
+    void vyberPole()
+    {
+        QFETCH(int, od);
+        QFETCH(int, index);
+        QFETCH(int, pocet);
+        QFETCH(QPoint, vyber);
+        auto *pole = okno->findChild<QLineEdit *>("TVykon");
+        if (od >= 0)
+            pole->setSelection(od, int(pole->text().size()) - od);
+        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(pole)->textInterface();
+        QCOMPARE(t->selectionCount(), pocet);
+        int zacatek = -7, konec = -7;
+        t->selection(index, &zacatek, &konec);
+        QCOMPARE(QPoint(zacatek, konec), vyber);
+    }
+
     void mezernikStiskneTlacitko()
     {
         w("TPocitej")->setFocus();
