@@ -168,6 +168,38 @@ private slots:
         QCOMPARE(QPoint(zacatek, konec), vyber);
     }
 
+    // Each character's rectangle, where a screen reader or a magnifier shows
+    // it, lies inside the field where the field draws that character: a
+    // point in its left quarter is that character's offset.
+    void znakyNaObrazovce_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kurzor");
+        QTest::addColumn<int>("od"); // the characters from here on are in view
+        QTest::newRow("caret at the end") << "100" << 3 << 0;
+        QTest::newRow("caret at the start") << "100" << 0 << 0;
+        QTest::newRow("caret inside") << "123456" << 2 << 0;
+        QTest::newRow("scrolled to the end") << QString(40, u'9') + "1234" << 44 << 40;
+    }
+    void znakyNaObrazovce()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kurzor);
+        QFETCH(int, od);
+        auto *pole = okno->findChild<QLineEdit *>("TVykon");
+        pole->setText(text);
+        pole->setCursorPosition(kurzor);
+        pole->repaint(); // the field scrolls its text to the caret as it paints
+        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(pole)->textInterface();
+        const QRect plocha(pole->mapToGlobal(QPoint(0, 0)), pole->size());
+        for (int i = od; i < text.size(); ++i) {
+            const QRect znak = t->characterRect(i);
+            QVERIFY2(plocha.contains(znak), qPrintable(QString::number(i)));
+            QCOMPARE(t->offsetAtPoint(QPoint(znak.left() + znak.width() / 4, znak.center().y())),
+                     i);
+        }
+    }
+
     void mezernikStiskneTlacitko()
     {
         w("TPocitej")->setFocus();
