@@ -1,3 +1,6 @@
+// The first-frame clock of bench/startup.py, which builds and runs it:
+// PrvniSnimek PROGRAM [ARG...] starts the program and prints the wall time
+// to its first painted window, its CPU time and its peak RSS.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
@@ -18,7 +21,7 @@ int main(int argc, char **argv)
     int damage_event, damage_error;
     Display *d = XOpenDisplay(NULL);
     if (argc < 2 || !d || !XDamageQueryExtension(d, &damage_event, &damage_error)) {
-        fprintf(stderr, "first_paint: no display with DAMAGE, or no program\n");
+        fprintf(stderr, "bench/startup.py: no display with DAMAGE, or no program\n");
         return 2;
     }
     Window root = DefaultRootWindow(d);
@@ -42,7 +45,7 @@ int main(int argc, char **argv)
             struct pollfd p = {ConnectionNumber(d), POLLIN, 0};
             if (poll(&p, 1, 100) == 0) {
                 if (waitpid(pid, NULL, WNOHANG) == pid) {
-                    fprintf(stderr, "first_paint: %s ended before painting\n", argv[1]);
+                    fprintf(stderr, "bench/startup.py: %s ended before painting\n", argv[1]);
                     return 1;
                 }
                 continue;

@@ -12,10 +12,16 @@ cd "$(dirname "$0")/.."
 sekund=${1:?usage: fuzz/run.sh SECONDS_PER_TARGET}
 build=${VENTIL_FUZZ_BUILD:-build-fuzz}
 cile=(fuzz_cisla fuzz_prikaz)
-bash scripts/install-missing.sh clang libclang-rt-14-dev
+. scripts/common.sh
+bash scripts/install-missing.sh "${baliky_sestaveni[@]}" clang
+# libFuzzer and the sanitizers' runtime come with the clang release that
+# clang is on this Debian (12: 14, 13: 19), in a package named by its major
+# version.
+llvm=$(clang --version | sed -n 's/.*clang version \([0-9]\+\)\..*/\1/p')
+bash scripts/install-missing.sh "libclang-rt-${llvm:?clang --version names no version}-dev"
 
 [ -f "$build/build.ninja" ] ||
-    CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    CC=clang CXX=clang++ konfiguruj "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER=clang++ -DVENTIL_FUZZ=ON
 cmake --build "$build" --target "${cile[@]}"
 

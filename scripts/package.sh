@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 
 # What the build needs, then dpkg-shlibdeps and file(1) for the package's
 # dependencies.
-bash scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev libgl-dev dpkg-dev file
+. scripts/common.sh
+bash scripts/install-missing.sh "${baliky_sestaveni[@]}" dpkg-dev file
 
 # From scratch each time: a file built for an earlier commit would keep that
 # commit's time.
@@ -26,7 +27,9 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flag() { dpkg-buildflags --get "$1"; }
 cxxflags=" $(flag CPPFLAGS) $(flag CXXFLAGS) "
 cxxflags=${cxxflags// -g / }
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+# Warnings do not stop it: a newer compiler's new warning is no reason to
+# refuse a package.
+konfiguruj "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVENTIL_WERROR=OFF \
     -DCMAKE_CXX_FLAGS="$cxxflags" \
     -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
 cmake --build "$build"

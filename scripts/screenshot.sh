@@ -12,7 +12,7 @@ import sys
 
 sys.dont_write_bytecode = True  # no __pycache__ in the tree
 sys.path.insert(0, "tests")
-from realne_okno import Okno, spust, xvfb
+from realne_okno import Okno, ovladace, spust, xvfb
 
 build = sys.argv[1]
 
@@ -20,7 +20,7 @@ build = sys.argv[1]
 def steam(env, start=None, result=None):
     """The window at start, then after a steam calculation."""
     with spust([build + "/form/qt/ventil"], env):
-        okno = Okno(env)
+        okno = Okno(env, ovladace("."))
         if start:
             okno.vykresleno().save(start)
         okno.klikni("TMedium2", "TPocitej")

@@ -9,13 +9,15 @@
 # leaves it out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 bash scripts/setup.sh
 (cd "${VENTIL_BUILD:-build}" && ctest --output-on-failure --no-tests=error -j"$(nproc)")
 
 if [ "${VENTIL_SANITIZE_TESTS:-0}" = 1 ]; then
     asan=${VENTIL_ASAN_BUILD:-build-asan}
-    [ -f "$asan/build.ninja" ] ||
-        cmake -S . -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVENTIL_SANITIZE=ON
+    # Configured when it is not yet, or not with warnings as errors.
+    grep -qx 'VENTIL_WERROR:BOOL=ON' "$asan/CMakeCache.txt" 2>/dev/null ||
+        konfiguruj "$asan" -DCMAKE_BUILD_TYPE=Debug -DVENTIL_SANITIZE=ON
     cmake --build "$asan"
     cd "$asan"
     # Any report fails its test at once, with the stack; leaks count too (a

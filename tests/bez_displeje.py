@@ -8,7 +8,7 @@ import subprocess
 import sys
 import tempfile
 
-from realne_okno import xvfb
+from realne_okno import vysledek, xvfb
 
 
 def main():
@@ -19,6 +19,7 @@ def main():
     # Environment added, what the last line names, whether it is the only one
     # (before it Qt's warnings say why its platform did not start).
     cases = [({}, ["DISPLAY", "WAYLAND_DISPLAY"], True),
+             ({"QT_QPA_PLATFORM": "xcb"}, ["DISPLAY", "WAYLAND_DISPLAY"], True),
              ({"DISPLAY": dead}, ["DISPLAY=" + dead], False),
              ({"DISPLAY": dead, "QT_QPA_PLATFORM": "zadna"}, ["QT_QPA_PLATFORM=zadna"], False)]
     problems = []
@@ -30,9 +31,8 @@ def main():
             if p.returncode != 1 or not lines[-1].startswith("ventil: ") or \
                     (alone and len(lines) > 1) or not all(n in lines[-1] for n in named):
                 problems.append("%r: status %d, stderr %r" % (added, p.returncode, p.stderr))
-    print("\n".join(problems), file=sys.stderr)
-    return 1 if problems else 0
+    return problems
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    vysledek(main)

@@ -6,8 +6,9 @@ LOCPATH"""
 import os
 import re
 import sys
+import time
 
-from realne_okno import Okno, pumpuj as wait, sbernice_atspi, spust, xdotool, xvfb
+from realne_okno import Okno, cekej as wait, sbernice_atspi, spust, vysledek, xdotool, xvfb
 
 KVS = "Průtočný součinitel kvs "
 
@@ -33,7 +34,19 @@ def on_focus(name, value):
     return heard_as(name) + r"[^\d|]*(?:\|\s*)?" + re.escape(value) + r"(?!\d)"
 
 
-# Keys pressed, in order, and what Orca speaks after them. Tab goes through
+def whole(pattern):
+    """The pattern as a whole utterance of those joined by " | "."""
+    return r"(?:^|(?<=\| ))" + pattern + r"(?= \||$)"
+
+
+def announced(text):
+    """An utterance that is the text, after a word or two such as the role's
+    name: nothing more, no other number before or after it."""
+    return whole(r"[^\d|]*" + heard_as(text) + r"\.?")
+
+
+# Keys pressed, in order, and what Orca speaks after them: the utterances
+# looked for, in this order, each heard once. Tab goes through
 # Spočítej, the checked medium, the shown fields, the checked method, Ukonči
 # and, for steam, Suchost. REVIEW goes up the window line by line from the
 # focus until it hears the row of v1 (shown for steam only) read whole, with
@@ -41,24 +54,42 @@ def on_focus(name, value):
 WATER = "Objemový tok 4,31 m3/h, " + KVS + "4,31 m3/h"
 STEAM = ("Hmotnostní tok 144 kg/h, Měrný objem v1 1,091 m3/kg, Měrný objem v12 1,96 m3/kg, "
          + KVS + "7,13 m3/h")
-REVIEW = ("review", None, heard_as("Měrný objem v1 1,091 m3/kg") + r"\.?")
+REVIEW = ("review", None, [whole(heard_as("Měrný objem v1 1,091 m3/kg") + r"\.?")])
 STEPS = [
-    ("read title", ["Insert+KP_Enter"], r"(?:^|\|)\s*Ventil\.?\s*(?:\||$)"),
-    ("Voda", ["Tab"], r"Voda"),
-    ("Delta T", ["Tab"], on_focus("Delta T, °K", "20")),
-    ("Výkon", ["Tab"], on_focus("Výkon, kW", "100")),
-    ("Tlaková ztráta", ["Tab"], on_focus("Tlaková ztráta na ventilu, kPa", "100")),
-    ("water compute", ["Tab", "Tab", "Tab", "Return"], heard_as(WATER)),
-    ("Pára", ["Tab", "Down"], r"Pára"),
-    ("Tlak páry", ["Tab", "Tab"], on_focus("Tlak páry, kPa abs (max 2000)", "160")),
-    ("Suchost", ["Tab"] * 4, on_focus("Suchost", "1")),
-    ("steam compute", ["Tab", "Return"], heard_as(STEAM)),
+    ("read title", ["Insert+KP_Enter"], [whole(r"Ventil\.?")]),
+    ("Voda", ["Tab"], [r"Voda"]),
+    ("Delta T", ["Tab"], [on_focus("Delta T, °K", "20")]),
+    ("Výkon", ["Tab"], [on_focus("Výkon, kW", "100")]),
+    ("Tlaková ztráta", ["Tab"], [on_focus("Tlaková ztráta na ventilu, kPa", "100")]),
+    ("water compute", ["Tab", "Tab", "Tab", "Return"], [announced(WATER)]),
+    ("Pára", ["Tab", "Down"], [r"Pára"]),
+    ("Tlak páry", ["Tab", "Tab"], [on_focus("Tlak páry, kPa abs (max 2000)", "160")]),
+    ("Suchost", ["Tab"] * 4, [on_focus("Suchost", "1")]),
+    ("steam compute", ["Tab", "Return"], [announced(STEAM)]),
     REVIEW,
     ("refusal", ["Tab", "Tab", "0", "shift+Tab", "shift+Tab", "Return"],
-     heard_as("Zadej číslo > 0")),
-    ("Průtok", ["Tab"] * 5 + ["Right"], r"Průtok"),
-    ("Hmotnostní tok", ["shift+Tab", "shift+Tab"], on_focus("Hmotnostní tok, kg/h", "2")),
+     [announced("Zadej číslo > 0")]),
+    ("Průtok", ["Tab"] * 5 + ["Right"], [r"Průtok"]),
+    ("Hmotnostní tok", ["shift+Tab", "shift+Tab"], [on_focus("Hmotnostní tok, kg/h", "2")]),
 ]
+
+
+def in_order(patterns, said):
+    """Whether the patterns are found in what was said, each after the one
+    before."""
+    text, at = " | ".join(said), 0
+    for pattern in patterns:
+        found = re.compile(pattern).search(text, at)
+        if not found:
+            return False
+        at = found.end()
+    return True
+
+
+def repeated(patterns, said):
+    """The patterns heard more than once, and how often."""
+    text = " | ".join(said)
+    return [(p, n) for p in patterns if (n := len(re.findall(p, text))) > 1]
 
 
 def speechd_config(home, out):
@@ -106,10 +137,19 @@ def main():
             for key in ["KP_Up"] + ["KP_Home"] * 9:  # this line, then each above
                 before = len(heard())
                 xdo("key", key)
-                wait(lambda: len(heard()) > before, 3)
+                wait(lambda: len(heard()) > before, 3, "speech after %s in the review" % key)
                 if any(re.fullmatch(line, said) for said in heard()[start:]):
                     return True
             return False
+
+        def silent(seconds=0.5):
+            """Once nothing more is heard for the seconds: what a step made
+            Orca say is all in its step."""
+            count, since = len(heard()), time.monotonic()
+            while time.monotonic() - since < seconds:
+                time.sleep(0.05)
+                if len(heard()) != count:
+                    count, since = len(heard()), time.monotonic()
 
         open(out, "w", encoding="utf-8").close()
         with sbernice_atspi(env) as env, \
@@ -130,25 +170,29 @@ def main():
                     # ones too.
                     start = len(heard())
                     xdo("key", "KP_Up")
-                    wait(lambda: len(heard()) > start)
-                    for what, keys, pattern in STEPS:
+                    wait(lambda: len(heard()) > start, 10, "speech for the first review")
+                    silent()
+                    for what, keys, patterns in STEPS:
                         start = len(heard())
                         if keys is None:
-                            found = review(pattern)
+                            found = review(*patterns)
                         else:
                             xdo("key", "--delay", "100", *keys)
-                            found = wait(lambda: re.search(pattern, " | ".join(heard()[start:])))
+                            found = wait(lambda: in_order(patterns, heard()[start:]), 10)
+                        silent()
+                        said = heard()[start:]
                         if not found:
-                            problems.append("%s: heard %r" % (what, heard()[start:]))
-                        log.append((what, heard()[start:]))
+                            problems.append("%s: heard %r" % (what, said))
+                        problems += ["%s: %r heard %d times in %r" % (what, p, n, said)
+                                     for p, n in repeated(patterns, said)]
+                        log.append((what, said))
             if problems:  # what Orca sent, before speech-dispatcher
                 with open(os.path.join(home, "orca.log"), encoding="utf-8") as f:
                     problems += [line.strip() for line in f if "SPEECH OUTPUT" in line]
     for what, lines in log:
         print("%s: %s" % (what, " | ".join(lines)))
-    print("\n".join(problems), file=sys.stderr)
-    return 1 if problems else 0
+    return problems
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    vysledek(main)

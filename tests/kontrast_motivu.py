@@ -2,12 +2,13 @@
 """The real Ventil under light, dark and high-contrast desktop themes (Qt's
 gtk3 platform theme): after a compute, WCAG contrast of the text in both cyan
 results (4.5:1 at least) and of the logo's and valve's solid pixels against
-the window (3:1). Usage: kontrast_motivu.py VENTIL RES_DIR"""
+the window (3:1). Usage: kontrast_motivu.py VENTIL SOURCE_DIR"""
+import os
 import sys
 
 from PIL import Image, ImageFilter
 
-from realne_okno import CYAN, OVLADACE, Okno, spust, uvnitr, xvfb
+from realne_okno import CYAN, Okno, ovladace, spust, uvnitr, vysledek, xvfb
 
 FIELDS = ("TPrutok", "Tkvs")
 # Picture, its control, parts measured apart (x, y within the picture).
@@ -25,20 +26,22 @@ def contrast(a, b):
     return (lb + 0.05) / (la + 0.05)
 
 
-def measure(env, theme, res):
+def measure(env, theme, zdroje):
     env = dict(env, QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme, QT_QPA_PLATFORM="xcb")
+    mista = ovladace(zdroje)
     with spust([sys.argv[1]], env):
-        okno = Okno(env)
+        okno = Okno(env, mista)
         okno.vykresleno()
         okno.klikni("TPocitej")
         shot = okno.ukazuje("Tkvs")
     window = max(shot.getcolors(shot.width * shot.height))[1]  # the commonest colour
     # The strongest ink in a field: its text colour.
-    figures = {n: (max(contrast(p, CYAN) for p in shot.crop(uvnitr(OVLADACE[n])).getdata()), 4.5)
+    figures = {n: (max(contrast(p, CYAN) for p in shot.crop(uvnitr(mista[n])).getdata()), 4.5)
                for n in FIELDS}
     for name, control, parts in PICTURES:
-        left, top = OVLADACE[control][:2]
-        gif = Image.open(res + "/" + name)  # palette index 255 is the transparent colour
+        left, top = mista[control][:2]
+        # Palette index 255 is the transparent colour.
+        gif = Image.open(os.path.join(zdroje, "res", name))
         solid = Image.frombytes("L", gif.size, bytes(0 if i == 255 else 255 for i in gif.tobytes()))
         solid = solid.filter(ImageFilter.MinFilter(3))  # away from the antialiased edge
         for part, inside in parts.items():
@@ -58,9 +61,8 @@ def main():
                 "%s %.2f" % (n, v) for n, (v, _) in figures.items())))
             failures += ["%s: %s %.2f below %.1f" % (theme, n, v, limit)
                          for n, (v, limit) in figures.items() if v < limit]
-    print("\n".join(failures), file=sys.stderr)
-    return 1 if failures else 0
+    return failures
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    vysledek(main)

@@ -9,7 +9,7 @@ import sys
 
 import pyatspi
 
-from realne_okno import aplikace, pumpuj as pump, sbernice_atspi, spust, xvfb
+from realne_okno import aplikace, cekej, sbernice_atspi, spust, vysledek, xvfb
 
 FIELD_MENU = ["Zpět", "Znovu", "Vyjmout", "Kopírovat", "Vložit", "Smazat", "Vybrat vše"]
 menus = []
@@ -31,7 +31,7 @@ def menu(env, o):
     """The items of o's context menu, as named without their shortcuts."""
     del menus[:]
     mouse(env, o, (0.5, "click", "3"))
-    items = [m for m in (menus[-1] if pump(lambda: menus, 5) else [])
+    items = [m for m in (menus[-1] if cekej(lambda: menus, 5) else [])
              if m.getRole() == pyatspi.ROLE_MENU_ITEM]
     return [m.name.split("\t")[0] for m in items], items
 
@@ -40,7 +40,7 @@ def xclip(env, selection, expected):
     def get():
         return subprocess.run(["xclip", "-selection", selection, "-o"], env=env, timeout=5,
                               capture_output=True, text=True).stdout
-    pump(lambda: get() == expected, 5)
+    cekej(lambda: get() == expected, 5)
     return get()
 
 
@@ -49,7 +49,7 @@ def drive(env, app, kvs_shown):
     find(app, pyatspi.ROLE_RADIO_BUTTON, "Pára").queryAction().doAction(0)
     find(app, pyatspi.ROLE_PUSH_BUTTON, "Spočítej").queryAction().doAction(0)
     kvs = find(app, pyatspi.ROLE_LABEL, "Průtočný součinitel kvs")
-    pump(lambda: "kvs," not in kvs.name)  # "caption, unit" until it shows a result
+    cekej(lambda: "kvs," not in kvs.name)  # "caption, unit" until it shows a result
     got = {"shown": kvs.name.split()[-2]}
 
     def focus():
@@ -58,7 +58,7 @@ def drive(env, app, kvs_shown):
     # With no window manager a click makes the window active; on a plain
     # label it moves the focus nowhere.
     mouse(env, find(app, pyatspi.ROLE_LABEL, "Regulační ventily"), (0.5, "click", "1"))
-    before = pump(focus) or "none"
+    before = cekej(focus) or "none"
     mouse(env, kvs, (0.5, "click", "1"))
     got["result's menu"], items = menu(env, kvs)  # shown once the click before is handled
     got["focus"] = focus()
@@ -91,9 +91,8 @@ def main():
             run = dict(env, LC_ALL=locale, LOCPATH=sys.argv[2])
             with spust([sys.argv[1]], run) as p:
                 problems += [locale + ": " + x for x in drive(run, aplikace(p)[0], kvs)]
-    print("\n".join(problems), file=sys.stderr)
-    return 1 if problems else 0
+    return problems
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    vysledek(main)

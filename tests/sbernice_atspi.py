@@ -10,7 +10,7 @@ import sys
 import pyatspi
 from gi.repository import Atspi, GLib
 
-from realne_okno import aplikace, pumpuj as pump, sbernice_atspi, spust, xvfb
+from realne_okno import aplikace, cekej, sbernice_atspi, spust, vysledek, xvfb
 
 UNITS = (" m3/h", " kg/h", " m3/kg")  # ends of the output fields' names
 KVS = "Průtočný součinitel kvs "
@@ -71,7 +71,7 @@ def contracts(frame):
         state = field.getState()
         return state.contains(pyatspi.STATE_VISIBLE) and state.contains(pyatspi.STATE_SHOWING)
     steam = fields(frame, STEAM_FIELDS)
-    if not pump(lambda: all(map(seen, steam)), 5):
+    if not cekej(lambda: all(map(seen, steam)), 5):
         problems.append("not visible and showing: %r" % [f.name for f in steam if not seen(f)])
     return problems
 
@@ -91,7 +91,7 @@ def drive(frame):
         # with the message, or else every shown result.
         spoken = message or ", ".join(r for r in results if ", " not in r)
         heard = ("object:state-changed:showing", pyatspi.ROLE_NOTIFICATION, spoken, 1)
-        if not pump(lambda: heard in events):
+        if not cekej(lambda: heard in events):
             problems.append("%s: %r not announced, got %r" % (medium, heard, events))
         # Before that, the message line and every result written tell their
         # new names, which a screen reader keeps: a refused compute writes none.
@@ -126,9 +126,8 @@ def main():
                 pyatspi.findAllDescendants(frame, lambda o: o.getState() and False)
                 return drive(frame)
             problems = in_event_loop(look_and_drive)
-    print("\n".join(problems), file=sys.stderr)
-    return 1 if problems else 0
+    return problems
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    vysledek(main)

@@ -140,6 +140,67 @@ private slots:
         QVERIFY(w("TZprutok")->isVisible());
     }
 
+    // A text field has one selection at most: asked for any other, or while
+    // nothing is selected, it gives none (0, 0).
+    void vyberPole_data()
+    {
+        QTest::addColumn<int>("od"); // selected from here to the end of "100"; -1: nothing
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("pocet");
+        QTest::addColumn<QPoint>("vyber"); // start, end
+        QTest::newRow("selection 0") << 1 << 0 << 1 << QPoint(1, 3);
+        QTest::newRow("selection 1") << 1 << 1 << 1 << QPoint(0, 0);
+        QTest::newRow("selection -1") << 1 << -1 << 1 << QPoint(0, 0);
+        QTest::newRow("selection 0, nothing selected") << -1 << 0 << 0 << QPoint(0, 0);
+    }
+    void vyberPole()
+    {
+        QFETCH(int, od);
+        QFETCH(int, index);
+        QFETCH(int, pocet);
+        QFETCH(QPoint, vyber);
+        auto *pole = okno->findChild<QLineEdit *>("TVykon");
+        if (od >= 0)
+            pole->setSelection(od, int(pole->text().size()) - od);
+        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(pole)->textInterface();
+        QCOMPARE(t->selectionCount(), pocet);
+        int zacatek = -7, konec = -7;
+        t->selection(index, &zacatek, &konec);
+        QCOMPARE(QPoint(zacatek, konec), vyber);
+    }
+
+    // Each character's rectangle, where a screen reader or a magnifier shows
+    // it, lies inside the field where the field draws that character: a
+    // point in its left quarter is that character's offset.
+    void znakyNaObrazovce_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kurzor");
+        QTest::addColumn<int>("od"); // the characters from here on are in view
+        QTest::newRow("caret at the end") << "100" << 3 << 0;
+        QTest::newRow("caret at the start") << "100" << 0 << 0;
+        QTest::newRow("caret inside") << "123456" << 2 << 0;
+        QTest::newRow("scrolled to the end") << QString(40, u'9') + "1234" << 44 << 40;
+    }
+    void znakyNaObrazovce()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kurzor);
+        QFETCH(int, od);
+        auto *pole = okno->findChild<QLineEdit *>("TVykon");
+        pole->setText(text);
+        pole->setCursorPosition(kurzor);
+        pole->repaint(); // the field scrolls its text to the caret as it paints
+        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(pole)->textInterface();
+        const QRect plocha(pole->mapToGlobal(QPoint(0, 0)), pole->size());
+        for (int i = od; i < text.size(); ++i) {
+            const QRect znak = t->characterRect(i);
+            QVERIFY2(plocha.contains(znak), qPrintable(QString::number(i)));
+            QCOMPARE(t->offsetAtPoint(QPoint(znak.left() + znak.width() / 4, znak.center().y())),
+                     i);
+        }
+    }
+
     void mezernikStiskneTlacitko()
     {
         w("TPocitej")->setFocus();

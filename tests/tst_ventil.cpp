@@ -588,6 +588,36 @@ private slots:
         QCOMPARE((*this)["Tkvs"]->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
+    // A result's context menu offers "Kopírovat" only while the field shows
+    // a result.
+    void kopirovatVysledek_data()
+    {
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<bool>("povoleno");
+        QTest::newRow("Kvs before a compute") << L() << "Tkvs" << false;
+        QTest::newRow("Kvs computed") << L{"!"} << "Tkvs" << true;
+        QTest::newRow("v2 left empty by a steam compute")
+            << L{"TMedium2", "!"} << "TObjem2" << false;
+    }
+
+    void kopirovatVysledek()
+    {
+        QFETCH(QStringList, kroky);
+        QFETCH(QString, pole);
+        QFETCH(bool, povoleno);
+        QVERIFY(Proved(*okno, kroky));
+        QWidget *w = (*this)[pole];
+        const QPoint stred = w->rect().center();
+        QContextMenuEvent udalost(QContextMenuEvent::Mouse, stred, w->mapToGlobal(stred));
+        QApplication::sendEvent(w, &udalost);
+        auto *nabidka = w->findChild<QMenu *>();
+        QVERIFY(nabidka);
+        const auto zavri = qScopeGuard([nabidka] { nabidka->close(); });
+        QCOMPARE(nabidka->actions().size(), 1);
+        QCOMPARE(nabidka->actions().constFirst()->isEnabled(), povoleno);
+    }
+
     void zavreniOkna()
     {
         QTimer::singleShot(0, okno.get(), [this] { okno->close(); });

@@ -1,0 +1,31 @@
+# Sourced by the scripts, from the repository's top directory: the Debian
+# packages Ventil needs, and how a build directory is configured.
+
+# What building the program needs.
+baliky_sestaveni=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev        # Qt 6 Widgets and Test
+)
+
+# What the tests need besides.
+baliky_testu=(
+    doctest-dev                   # the computation's tests
+    clang-format                  # the formatting check
+    locales                       # localedef, for the tests under Czech settings
+    xvfb xauth xdotool strace     # the real program clicked and looked at from outside, its system calls watched
+    appstream desktop-file-utils  # checks of the desktop entry and the metainfo
+    dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
+    qt6-translations-l10n xclip   # Qt's menus in Czech, results copied to the clipboard
+    qt6-gtk-platformtheme gnome-themes-extra python3-pil  # desktop themes, contrast measured
+    orca speech-dispatcher        # what a screen reader speaks, heard from the real one
+    weston qt6-wayland            # the window on a Wayland compositor
+)
+
+# konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with
+# Ninja, warnings as errors as developers and CI build; the arguments come
+# last, so one of them can override these (-DVENTIL_WERROR=OFF).
+konfiguruj() {
+    local build=$1
+    shift
+    cmake -S . -B "$build" -G Ninja -DVENTIL_WERROR=ON "$@"
+}
