@@ -61,7 +61,7 @@ foreach(soubor ${CMAKE_CURRENT_LIST_DIR}/changelog ${VENTIL_PACKAGING}/ventil.1)
         VERBATIM)
     list(APPEND VENTIL_GZ ${gz})
 endforeach()
-add_custom_target(ventil_dokumentace ALL DEPENDS ${VENTIL_GZ})
+add_custom_target(ventil_docs ALL DEPENDS ${VENTIL_GZ})
 install(FILES ${VENTIL_PACKAGING}/gz/changelog.gz DESTINATION ${VENTIL_DOCDIR})
 install(FILES ${VENTIL_PACKAGING}/gz/ventil.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pomocnici/LocaleTestu.h"
+#include "LocaleTestu.h"
 
 #include <QTest>
 
