@@ -21,6 +21,15 @@ baliky_testu=(
     weston qt6-wayland            # the window on a Wayland compositor
 )
 
+# What the Windows edition needs: cross-building it, running its tests
+# under Wine on a virtual display, packing the MSI reproducibly.
+baliky_windows=(
+    cmake ninja-build python3
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # MinGW-w64, linked statically
+    wine64 wine xvfb xauth        # the tests and the real program under Wine
+    msitools wixl faketime        # the MSI, its time stamps fixed
+)
+
 # konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with
 # Ninja, warnings as errors as developers and CI build; the arguments come
 # last, so one of them can override these (-DVENTIL_WERROR=OFF).

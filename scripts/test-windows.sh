@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows edition with MinGW-w64 and runs its tests under
-# Wine through CTest: in build-windows/ (or $VENTIL_WINDOWS_BUILD), in a
+# Wine through CTest: in build-windows-tests/ (or $VENTIL_WINDOWS_BUILD), in a
 # fresh Wine prefix of its own and on a virtual display, both removed at the
 # end however the run ends. With nothing changed it only starts the prefix
 # and the tests again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-missing.sh cmake ninja-build g++-mingw-w64-x86-64-posix wine64 wine \
-    xvfb xauth msitools faketime python3
+. scripts/common.sh
+bash scripts/install-missing.sh "${baliky_windows[@]}"
 
-build=${VENTIL_WINDOWS_BUILD:-build-windows}
+# Its own folder: scripts/windows.sh makes the deliverables from scratch in
+# build-windows/.
+build=${VENTIL_WINDOWS_BUILD:-build-windows-tests}
 [ -f "$build/build.ninja" ] ||
-    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
-        -DVENTIL_QT=OFF -DVENTIL_WERROR=ON -DBUILD_TESTING=ON
+    konfiguruj "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake -DVENTIL_QT=OFF
 cmake --build "$build" -j2
 
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)

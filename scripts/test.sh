@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds and runs every test through CTest (the
-# formatting check included).
+# formatting check included): the Linux edition's in build/, then the
+# Windows edition's, cross-built and run under Wine (scripts/test-windows.sh).
 #
 # With VENTIL_SANITIZE_TESTS=1, as CI runs it, every test then runs once more
 # in a build with AddressSanitizer and UndefinedBehaviorSanitizer, in
@@ -12,6 +13,7 @@ cd "$(dirname "$0")/.."
 . scripts/common.sh
 bash scripts/setup.sh
 (cd "${VENTIL_BUILD:-build}" && ctest --output-on-failure --no-tests=error -j"$(nproc)")
+bash scripts/test-windows.sh
 
 if [ "${VENTIL_SANITIZE_TESTS:-0}" = 1 ]; then
     asan=${VENTIL_ASAN_BUILD:-build-asan}

@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-missing.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-    cmake ninja-build python3 msitools wixl faketime git
+. scripts/common.sh
+bash scripts/install-missing.sh "${baliky_windows[@]}" git
 
 # From scratch each time: a file built for an earlier commit would keep
 # that commit's time.
