@@ -43,7 +43,8 @@ public:
     }
     // 0 to n - 1; the bias of the modulo does not matter here.
     std::size_t Pod(std::size_t n) { return static_cast<std::size_t>((*this)() % n); }
-    bool Sance(std::size_t zN) { return Pod(zN) == 0; }
+    // One chance in n.
+    bool Sance(std::size_t n) { return Pod(n) == 0; }
     template <std::size_t N> std::string_view Vyber(const std::string_view (&moznosti)[N])
     {
         return moznosti[Pod(N)];
@@ -413,6 +414,8 @@ int Porovnej(std::string_view zlaty, std::string_view vystup)
                             jmeno.data());
                 break;
             }
+        std::printf("a difference meant (a result changed, a corpus file added) is written into "
+                    "the file on Linux by: cmake --build build --target vystupy_prikazu_zlate\n");
         return 1;
     }
     if (zlaty != vystup) {
