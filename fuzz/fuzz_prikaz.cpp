@@ -1,28 +1,15 @@
-// The compute command as the window drives it: the state prepared like the
-// load handler does, the six field texts, the flags of the option buttons and
-// the separator, several computes in a row with the corrections written back
-// into the fields in between.
-//
-// Input: steps separated by 0xFE. A step is one byte of settings (bit 0: flow
-// typed in; bits 1-2 mod 3: water, steam, condensate; bit 3: decimal comma)
-// and then texts separated by 0xFF that replace the input fields in the
-// order of the window's bindings; fields not given keep their text.
+// The compute command as the window drives it (see KrokyPrikazu.h for the
+// input format): after each compute the fields and the state agree, and
+// computing again with what the fields show changes nothing.
 
 #include "Kontrola.h"
 
 #include "CteniCisla.h"
-#include "PametoveOkno.h"
-#include "PrikazSpocitej.h"
+#include "KrokyPrikazu.h"
 
-#include <array>
 #include <optional>
-#include <vector>
 
 namespace {
-
-constexpr char KonecKroku = '\xFE';
-constexpr char KonecPole = '\xFF';
-constexpr std::size_t NejvicKroku = 4;
 
 // The first `pocet` values of HodnotyStavu (the results come first) are
 // the same bits in both.
@@ -32,27 +19,6 @@ bool StejneHodnoty(const Stav &a, const Stav &b, std::size_t pocet)
         if (!StejneBity(a.*HodnotyStavu[k].second, b.*HodnotyStavu[k].second))
             return false;
     return true;
-}
-
-// The window's fields as plain data, with their start texts, read and written
-// through the window's own bindings.
-struct OknoAStav
-{
-    Stav stav;
-    PametoveOkno pole;
-};
-
-// Writes back what the window writes into its fields.
-void ZapisPole(OknoAStav &o, const ZapisDoOkna &z)
-{
-    for (const VazbaVystupu &v : VazbyVystupu)
-        if (const std::optional<std::string> &text = z.*v.text)
-            o.pole.texty[v.pole] = *text;
-}
-
-std::string &Pole(OknoAStav &o, IdOvladace pole)
-{
-    return o.pole.texty[pole];
 }
 
 void KontrolujVystup(const std::optional<std::string> &text, const Hodnota &h,
@@ -107,47 +73,21 @@ void KontrolujVypocet(const OknoAStav &pred, const OknoAStav &po, const ZapisDoO
     KontrolujVystup(z.Tkvs, s.Kvs, oddelovac);
 }
 
-std::vector<std::string_view> Rozdel(std::string_view t, char oddelovac)
-{
-    std::vector<std::string_view> casti;
-    for (std::size_t i; (i = t.find(oddelovac)) != std::string_view::npos; t.remove_prefix(i + 1))
-        casti.push_back(t.substr(0, i));
-    casti.push_back(t);
-    return casti;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    OknoAStav okno;
-    okno.stav = NaplnenyStav();
-    NastavRezim(okno.stav, 1, 1);
-
-    const std::vector<std::string_view> kroky =
-        Rozdel({reinterpret_cast<const char *>(data), size}, KonecKroku);
-    for (std::size_t k = 0; k < kroky.size() && k < NejvicKroku; ++k) {
-        if (kroky[k].empty())
-            continue;
-        const auto nastaveni = static_cast<unsigned char>(kroky[k][0]);
-        Stav &s = okno.stav;
-        NastavRezim(s, (nastaveni >> 1 & 3) % 3 + 1, nastaveni & 1 ? 2 : 1);
-        const std::string_view oddelovac = nastaveni & 8 ? "," : ".";
-        const auto texty = Rozdel(kroky[k].substr(1), KonecPole);
-        for (std::size_t i = 0; i < texty.size() && i < VazbyVstupu.size(); ++i)
-            if (kroky[k].size() > 1)
-                Pole(okno, VazbyVstupu[i].pole) = texty[i];
-
+    OknoAStav okno = NoveOkno();
+    for (const std::string_view krok : KrokyVstupu({reinterpret_cast<const char *>(data), size})) {
+        const std::string_view oddelovac = NastavKrok(okno, krok);
         const OknoAStav pred = okno;
-        const ZapisDoOkna z = Spocitej(okno.stav, CtiVstupy(okno.pole), oddelovac);
-        ZapisPole(okno, z);
+        const ZapisDoOkna z = Stiskni(okno, oddelovac);
         KontrolujVypocet(pred, okno, z, oddelovac);
 
         // Computing again with what the fields now show changes nothing:
         // no result depends on an earlier compute or a correction pending.
         OknoAStav znovu = okno;
-        const ZapisDoOkna z2 = Spocitej(znovu.stav, CtiVstupy(znovu.pole), oddelovac);
-        ZapisPole(znovu, z2);
+        const ZapisDoOkna z2 = Stiskni(znovu, oddelovac);
         OVER(z2.THlaska == z.THlaska);
         OVER(znovu.pole.texty == okno.pole.texty);
         OVER(StejneHodnoty(znovu.stav, okno.stav, std::size(HodnotyStavu)));
