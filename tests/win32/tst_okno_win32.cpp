@@ -25,6 +25,40 @@
 
 namespace {
 
+// Wine, unlike Windows, writes the locale of each process's environment into
+// the user's "Control Panel\International" as the process starts; and the
+// first use of COM starts rpcss.exe in the environment the Wine services were
+// given, which rewrites the user's separator behind this process. So COM is
+// started here first, and where the registry then names another locale than
+// this process's user locale, a child in this environment (cmd.exe, which
+// uses no COM) writes it back before anything in this process reads it.
+// Windows takes the user locale from that registry, so there nothing runs.
+const bool LocaleUzivateleObnoveno = [] {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    wchar_t vlastni[LOCALE_NAME_MAX_LENGTH] = {}, vRegistru[LOCALE_NAME_MAX_LENGTH] = {};
+    DWORD velikost = sizeof(vRegistru);
+    bool obnoveno = false;
+    if (GetUserDefaultLocaleName(vlastni, LOCALE_NAME_MAX_LENGTH) > 0 &&
+        RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\International", L"LocaleName",
+                     RRF_RT_REG_SZ, nullptr, vRegistru, &velikost) == ERROR_SUCCESS &&
+        _wcsicmp(vlastni, vRegistru) != 0) {
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        PROCESS_INFORMATION pi{};
+        wchar_t prikaz[] = L"cmd.exe /c exit";
+        if (CreateProcessW(nullptr, prikaz, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                           nullptr, &si, &pi)) {
+            WaitForSingleObject(pi.hProcess, 30000);
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+            obnoveno = true;
+        }
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return obnoveno;
+}();
+
 void Pumpuj()
 {
     MSG m;
@@ -214,6 +248,7 @@ TEST_CASE("the window shows and names what the logic gives, step for step")
 
 TEST_CASE("the decimal separator is the user locale's")
 {
+    CAPTURE(LocaleUzivateleObnoveno);
     Zobrazene o;
     CHECK(o.okno.DesetinnyOddelovac() == Oddelovac());
 }
