@@ -175,6 +175,13 @@ TEST_CASE("every control lies where the table puts it, at 96 and 144 dpi, with I
             CHECK(r.top == Pixely(t.nahore, dpi));
             CHECK(r.right - r.left == Pixely(t.sirka, dpi));
             CHECK(r.bottom - r.top == Pixely(t.vyska, dpi));
+            // A result's line sits halfway down its field, as the design shows it.
+            if (Ovladace[i].druh == DruhOvladace::VystupniPole) {
+                RECT text, klient;
+                SendMessageW(o[i], EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+                GetClientRect(o[i], &klient);
+                CHECK(std::abs((text.top + text.bottom) - klient.bottom) <= 1);
+            }
         }
         // Fonts follow the DPI: "Spočítej" in the window's 8 pt.
         TEXTMETRICW tm{};
@@ -289,6 +296,13 @@ TEST_CASE("the keyboard: start focus, Tab order, arrows, Enter and Esc")
             Klavesa(okno, VK_TAB, true);
             CHECK(GetFocus() == o[ocekavane[k]]);
         }
+    }
+    SUBCASE("Tab leaves a result field clicked into")
+    {
+        SetFocus(o[Ovl("Tkvs")]);
+        Klavesa(okno, VK_TAB);
+        CHECK(GetFocus() != o[Ovl("Tkvs")]);
+        CHECK(IsChild(okno, GetFocus()));
     }
     SUBCASE("Enter in a field and Esc do nothing")
     {
