@@ -7,7 +7,9 @@
 // What Wine cannot show: another process (a screen reader) sees Wine's
 // default accessible objects, not the window's own, so the names are read
 // in this process; UI Automation's notification is absent from Wine 8 and
-// is skipped; Wine draws no high-contrast theme of Windows.
+// is skipped; Wine 8 neither sets nor reports high contrast
+// (SPI_SETHIGHCONTRAST fails, SPI_GETHIGHCONTRAST says off), so there only
+// a high-contrast theme's system colours are put in force.
 
 #include "OknoVentil.h"
 #include "PametoveOkno.h"
@@ -18,6 +20,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -138,6 +141,45 @@ std::wstring JmenoPristupne(HWND h)
     SysFreeString(jmeno);
     a->Release();
     return vysledek;
+}
+
+// The relative luminance of a colour and the contrast ratio of two, as the
+// accessibility guidelines measure readability.
+double Jas(COLORREF c)
+{
+    const auto slozka = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * slozka(GetRValue(c)) + 0.7152 * slozka(GetGValue(c)) +
+           0.0722 * slozka(GetBValue(c));
+}
+double Kontrast(COLORREF a, COLORREF b)
+{
+    const double ja = Jas(a), jb = Jas(b);
+    return (std::max(ja, jb) + 0.05) / (std::min(ja, jb) + 0.05);
+}
+
+// How many of a control's drawn pixels stand out from a background colour
+// by at least 3:1, the ratio for graphics.
+int VyrazneBody(HWND ovladac, COLORREF pozadi)
+{
+    RECT r;
+    GetClientRect(ovladac, &r);
+    HDC obrazovka = GetDC(ovladac);
+    HDC dc = CreateCompatibleDC(obrazovka);
+    HBITMAP b = CreateCompatibleBitmap(obrazovka, r.right, r.bottom);
+    HGDIOBJ puvodni = SelectObject(dc, b);
+    PrintWindow(ovladac, dc, PW_CLIENTONLY);
+    int pocet = 0;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x)
+            pocet += Kontrast(GetPixel(dc, x, y), pozadi) >= 3.0;
+    SelectObject(dc, puvodni);
+    DeleteObject(b);
+    DeleteDC(dc);
+    ReleaseDC(ovladac, obrazovka);
+    return pocet;
 }
 
 RECT MistoVOkne(HWND ovladac)
@@ -452,4 +494,76 @@ TEST_CASE("a dark background is told from a light one")
         {
             CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
         }
+}
+
+// A high-contrast theme as Windows puts it in force: the flag, where the
+// system takes it, and the theme's colours, which Wine takes too. Both are
+// restored however the test ends.
+struct VysokyKontrast
+{
+    static constexpr int Barvy[] = {COLOR_BTNFACE,    COLOR_BTNTEXT,   COLOR_WINDOW,
+                                    COLOR_WINDOWTEXT, COLOR_3DHILIGHT, COLOR_3DSHADOW,
+                                    COLOR_GRAYTEXT};
+    COLORREF puvodni[std::size(Barvy)];
+    HIGHCONTRASTW puvodniKontrast{sizeof(HIGHCONTRASTW), 0, nullptr};
+    bool priznak = false;
+
+    VysokyKontrast()
+    {
+        for (std::size_t k = 0; k < std::size(Barvy); ++k)
+            puvodni[k] = GetSysColor(Barvy[k]);
+        SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(puvodniKontrast), &puvodniKontrast, 0);
+        HIGHCONTRASTW zapnuty{sizeof(HIGHCONTRASTW), HCF_HIGHCONTRASTON, nullptr};
+        priznak = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof(zapnuty), &zapnuty,
+                                        SPIF_SENDCHANGE) != FALSE;
+        // "High Contrast Black": white on black, cyan for what is disabled.
+        const COLORREF cerna = RGB(0, 0, 0), bila = RGB(255, 255, 255);
+        const COLORREF barvy[] = {cerna, bila, cerna, bila, bila, bila, RGB(0, 255, 0)};
+        SetSysColors(static_cast<int>(std::size(Barvy)), Barvy, barvy);
+    }
+    ~VysokyKontrast()
+    {
+        if (priznak)
+            SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof(puvodniKontrast), &puvodniKontrast,
+                                  SPIF_SENDCHANGE);
+        SetSysColors(static_cast<int>(std::size(Barvy)), Barvy, puvodni);
+    }
+};
+
+TEST_CASE("under a high-contrast theme what the window draws itself stays readable")
+{
+    // The pictures about as visible on the theme's face as on the usual one
+    // (the dark logo on black keeps only two thirds of its readable pixels).
+    const auto obrazky = {Ovl("Image1"), Ovl("Image2")};
+    std::vector<int> obvykle;
+    {
+        Zobrazene o;
+        for (const IdOvladace i : obrazky)
+            obvykle.push_back(VyrazneBody(o[i], GetSysColor(COLOR_BTNFACE)));
+    }
+    VysokyKontrast kontrast;
+    CAPTURE(kontrast.priznak);
+    Zobrazene o;
+    const COLORREF pozadi = GetSysColor(COLOR_BTNFACE);
+    REQUIRE(pozadi == RGB(0, 0, 0));
+    for (std::size_t k = 0; k < obrazky.size(); ++k) {
+        CAPTURE(Ovladace[obrazky.begin()[k]].jmeno);
+        CHECK(VyrazneBody(o[obrazky.begin()[k]], pozadi) * 10 >= obvykle[k] * 9);
+    }
+    // The coloured fields: their text against their background, and the
+    // theme's own colours where the system reports the theme.
+    for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
+        if (Ovladace[i].vlastnost != Vlastnost::AzurovePozadi)
+            continue;
+        CAPTURE(Ovladace[i].jmeno);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(o.okno.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(o[i]));
+        CHECK(Kontrast(GetTextColor(dc), GetBkColor(dc)) >= 4.5);
+        if (kontrast.priznak) {
+            CHECK(GetTextColor(dc) == GetSysColor(COLOR_WINDOWTEXT));
+            CHECK(GetBkColor(dc) == GetSysColor(COLOR_WINDOW));
+        }
+        DeleteDC(dc);
+    }
 }
