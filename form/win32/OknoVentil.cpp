@@ -62,8 +62,10 @@ TridaOvladace TridaDruhu(DruhOvladace druh)
     case DruhOvladace::Popisek:
         return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0};
     case DruhOvladace::VystupniPole:
-        // A read-only edit: its result can be selected and copied.
-        return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | ES_READONLY | WS_BORDER, 0};
+        // A read-only edit: its result can be selected and copied. Multi-line
+        // only so that its text can be centred vertically (UsadText); without
+        // a tab stop it takes no keys of the dialog's.
+        return {L"EDIT", ES_LEFT | ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY | WS_BORDER, 0};
     case DruhOvladace::TextovePole:
         return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case DruhOvladace::Prepinac:
@@ -103,6 +105,40 @@ std::array<IdOvladace, Ovladace.size()> PoradiVrstev()
                std::pair(vrstva(b), Ovladace[b].tabIndex);
     });
     return poradi;
+}
+
+// Centres the one line of a multi-line edit vertically, as the design
+// shows every result: the format rectangle is the height of a line of its
+// font, halfway down the client area. Windows resets that rectangle when
+// the font or the size changes, so it is set after both.
+void UsadText(HWND pole)
+{
+    RECT klient;
+    GetClientRect(pole, &klient);
+    HDC dc = GetDC(pole);
+    HGDIOBJ puvodni =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(pole, WM_GETFONT, 0, 0)));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, puvodni);
+    ReleaseDC(pole, dc);
+    // The edit takes its margins off the sides itself.
+    const int vyska = std::min<int>(tm.tmHeight, klient.bottom);
+    const int nahore = (klient.bottom - vyska) / 2;
+    RECT r{klient.left, nahore, klient.right, nahore + vyska};
+    SendMessageW(pole, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+    InvalidateRect(pole, nullptr, TRUE);
+}
+
+// A multi-line edit asks the dialog for every key, Tab and Esc too; a
+// result field keeps only what a single-line one asks, so Tab leaves it.
+LRESULT CALLBACK JakoJednoradkove(HWND pole, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR)
+{
+    if (zprava == WM_GETDLGCODE)
+        return DefSubclassProc(pole, zprava, w, l) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    if (zprava == WM_NCDESTROY)
+        RemoveWindowSubclass(pole, JakoJednoradkove, 1);
+    return DefSubclassProc(pole, zprava, w, l);
 }
 
 RECT Misto(IdOvladace i, int dpi)
@@ -243,6 +279,8 @@ void OknoVentil::VytvorOvladace()
             continue;
         if (p.druh == DruhOvladace::TextovePole || p.druh == DruhOvladace::VystupniPole)
             SendMessageW(h, EM_SETLIMITTEXT, MaxDelkaTextu, 0);
+        if (p.druh == DruhOvladace::VystupniPole)
+            SetWindowSubclass(h, JakoJednoradkove, 1, 0);
         if (p.vlastnost == Vlastnost::Vybrany)
             SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
         popisy_[i].tichy = TichyPopisek(i);
@@ -269,6 +307,8 @@ void OknoVentil::Rozmisti()
             if (PismaOvladacu[k].ovladac == i)
                 pismo = pisma_[k];
         SendMessageW(ovladace_[i], WM_SETFONT, reinterpret_cast<WPARAM>(pismo), TRUE);
+        if (Ovladace[i].druh == DruhOvladace::VystupniPole)
+            UsadText(ovladace_[i]);
     }
 }
 

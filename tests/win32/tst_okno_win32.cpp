@@ -7,7 +7,9 @@
 // What Wine cannot show: another process (a screen reader) sees Wine's
 // default accessible objects, not the window's own, so the names are read
 // in this process; UI Automation's notification is absent from Wine 8 and
-// is skipped; Wine draws no high-contrast theme of Windows.
+// is skipped; Wine 8 neither sets nor reports high contrast
+// (SPI_SETHIGHCONTRAST fails, SPI_GETHIGHCONTRAST says off), so there only
+// a high-contrast theme's system colours are put in force.
 
 #include "OknoVentil.h"
 #include "PametoveOkno.h"
@@ -18,12 +20,47 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
+
+// Wine, unlike Windows, writes the locale of each process's environment into
+// the user's "Control Panel\International" as the process starts; and the
+// first use of COM starts rpcss.exe in the environment the Wine services were
+// given, which rewrites the user's separator behind this process. So COM is
+// started here first, and where the registry then names another locale than
+// this process's user locale, a child in this environment (cmd.exe, which
+// uses no COM) writes it back before anything in this process reads it.
+// Windows takes the user locale from that registry, so there nothing runs.
+const bool LocaleUzivateleObnoveno = [] {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    wchar_t vlastni[LOCALE_NAME_MAX_LENGTH] = {}, vRegistru[LOCALE_NAME_MAX_LENGTH] = {};
+    DWORD velikost = sizeof(vRegistru);
+    bool obnoveno = false;
+    if (GetUserDefaultLocaleName(vlastni, LOCALE_NAME_MAX_LENGTH) > 0 &&
+        RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\International", L"LocaleName",
+                     RRF_RT_REG_SZ, nullptr, vRegistru, &velikost) == ERROR_SUCCESS &&
+        _wcsicmp(vlastni, vRegistru) != 0) {
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        PROCESS_INFORMATION pi{};
+        wchar_t prikaz[] = L"cmd.exe /c exit";
+        if (CreateProcessW(nullptr, prikaz, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                           nullptr, &si, &pi)) {
+            WaitForSingleObject(pi.hProcess, 30000);
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+            obnoveno = true;
+        }
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return obnoveno;
+}();
 
 void Pumpuj()
 {
@@ -106,6 +143,45 @@ std::wstring JmenoPristupne(HWND h)
     return vysledek;
 }
 
+// The relative luminance of a colour and the contrast ratio of two, as the
+// accessibility guidelines measure readability.
+double Jas(COLORREF c)
+{
+    const auto slozka = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * slozka(GetRValue(c)) + 0.7152 * slozka(GetGValue(c)) +
+           0.0722 * slozka(GetBValue(c));
+}
+double Kontrast(COLORREF a, COLORREF b)
+{
+    const double ja = Jas(a), jb = Jas(b);
+    return (std::max(ja, jb) + 0.05) / (std::min(ja, jb) + 0.05);
+}
+
+// How many of a control's drawn pixels stand out from a background colour
+// by at least 3:1, the ratio for graphics.
+int VyrazneBody(HWND ovladac, COLORREF pozadi)
+{
+    RECT r;
+    GetClientRect(ovladac, &r);
+    HDC obrazovka = GetDC(ovladac);
+    HDC dc = CreateCompatibleDC(obrazovka);
+    HBITMAP b = CreateCompatibleBitmap(obrazovka, r.right, r.bottom);
+    HGDIOBJ puvodni = SelectObject(dc, b);
+    PrintWindow(ovladac, dc, PW_CLIENTONLY);
+    int pocet = 0;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x)
+            pocet += Kontrast(GetPixel(dc, x, y), pozadi) >= 3.0;
+    SelectObject(dc, puvodni);
+    DeleteObject(b);
+    DeleteDC(dc);
+    ReleaseDC(ovladac, obrazovka);
+    return pocet;
+}
+
 RECT MistoVOkne(HWND ovladac)
 {
     RECT r;
@@ -141,6 +217,13 @@ TEST_CASE("every control lies where the table puts it, at 96 and 144 dpi, with I
             CHECK(r.top == Pixely(t.nahore, dpi));
             CHECK(r.right - r.left == Pixely(t.sirka, dpi));
             CHECK(r.bottom - r.top == Pixely(t.vyska, dpi));
+            // A result's line sits halfway down its field, as the design shows it.
+            if (Ovladace[i].druh == DruhOvladace::VystupniPole) {
+                RECT text, klient;
+                SendMessageW(o[i], EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+                GetClientRect(o[i], &klient);
+                CHECK(std::abs((text.top + text.bottom) - klient.bottom) <= 1);
+            }
         }
         // Fonts follow the DPI: "Spočítej" in the window's 8 pt.
         TEXTMETRICW tm{};
@@ -214,6 +297,7 @@ TEST_CASE("the window shows and names what the logic gives, step for step")
 
 TEST_CASE("the decimal separator is the user locale's")
 {
+    CAPTURE(LocaleUzivateleObnoveno);
     Zobrazene o;
     CHECK(o.okno.DesetinnyOddelovac() == Oddelovac());
 }
@@ -254,6 +338,13 @@ TEST_CASE("the keyboard: start focus, Tab order, arrows, Enter and Esc")
             Klavesa(okno, VK_TAB, true);
             CHECK(GetFocus() == o[ocekavane[k]]);
         }
+    }
+    SUBCASE("Tab leaves a result field clicked into")
+    {
+        SetFocus(o[Ovl("Tkvs")]);
+        Klavesa(okno, VK_TAB);
+        CHECK(GetFocus() != o[Ovl("Tkvs")]);
+        CHECK(IsChild(okno, GetFocus()));
     }
     SUBCASE("Enter in a field and Esc do nothing")
     {
@@ -403,4 +494,76 @@ TEST_CASE("a dark background is told from a light one")
         {
             CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
         }
+}
+
+// A high-contrast theme as Windows puts it in force: the flag, where the
+// system takes it, and the theme's colours, which Wine takes too. Both are
+// restored however the test ends.
+struct VysokyKontrast
+{
+    static constexpr int Barvy[] = {COLOR_BTNFACE,    COLOR_BTNTEXT,   COLOR_WINDOW,
+                                    COLOR_WINDOWTEXT, COLOR_3DHILIGHT, COLOR_3DSHADOW,
+                                    COLOR_GRAYTEXT};
+    COLORREF puvodni[std::size(Barvy)];
+    HIGHCONTRASTW puvodniKontrast{sizeof(HIGHCONTRASTW), 0, nullptr};
+    bool priznak = false;
+
+    VysokyKontrast()
+    {
+        for (std::size_t k = 0; k < std::size(Barvy); ++k)
+            puvodni[k] = GetSysColor(Barvy[k]);
+        SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(puvodniKontrast), &puvodniKontrast, 0);
+        HIGHCONTRASTW zapnuty{sizeof(HIGHCONTRASTW), HCF_HIGHCONTRASTON, nullptr};
+        priznak = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof(zapnuty), &zapnuty,
+                                        SPIF_SENDCHANGE) != FALSE;
+        // "High Contrast Black": white on black, cyan for what is disabled.
+        const COLORREF cerna = RGB(0, 0, 0), bila = RGB(255, 255, 255);
+        const COLORREF barvy[] = {cerna, bila, cerna, bila, bila, bila, RGB(0, 255, 0)};
+        SetSysColors(static_cast<int>(std::size(Barvy)), Barvy, barvy);
+    }
+    ~VysokyKontrast()
+    {
+        if (priznak)
+            SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof(puvodniKontrast), &puvodniKontrast,
+                                  SPIF_SENDCHANGE);
+        SetSysColors(static_cast<int>(std::size(Barvy)), Barvy, puvodni);
+    }
+};
+
+TEST_CASE("under a high-contrast theme what the window draws itself stays readable")
+{
+    // The pictures about as visible on the theme's face as on the usual one
+    // (the dark logo on black keeps only two thirds of its readable pixels).
+    const auto obrazky = {Ovl("Image1"), Ovl("Image2")};
+    std::vector<int> obvykle;
+    {
+        Zobrazene o;
+        for (const IdOvladace i : obrazky)
+            obvykle.push_back(VyrazneBody(o[i], GetSysColor(COLOR_BTNFACE)));
+    }
+    VysokyKontrast kontrast;
+    CAPTURE(kontrast.priznak);
+    Zobrazene o;
+    const COLORREF pozadi = GetSysColor(COLOR_BTNFACE);
+    REQUIRE(pozadi == RGB(0, 0, 0));
+    for (std::size_t k = 0; k < obrazky.size(); ++k) {
+        CAPTURE(Ovladace[obrazky.begin()[k]].jmeno);
+        CHECK(VyrazneBody(o[obrazky.begin()[k]], pozadi) * 10 >= obvykle[k] * 9);
+    }
+    // The coloured fields: their text against their background, and the
+    // theme's own colours where the system reports the theme.
+    for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
+        if (Ovladace[i].vlastnost != Vlastnost::AzurovePozadi)
+            continue;
+        CAPTURE(Ovladace[i].jmeno);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(o.okno.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(o[i]));
+        CHECK(Kontrast(GetTextColor(dc), GetBkColor(dc)) >= 4.5);
+        if (kontrast.priznak) {
+            CHECK(GetTextColor(dc) == GetSysColor(COLOR_WINDOWTEXT));
+            CHECK(GetBkColor(dc) == GetSysColor(COLOR_WINDOW));
+        }
+        DeleteDC(dc);
+    }
 }
