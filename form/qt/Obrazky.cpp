@@ -1,13 +1,13 @@
 #include "Obrazky.h"
 
+#include "LogikaOkna.h"
+
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
-
-#include <cmath>
 
 namespace {
 
@@ -35,18 +35,6 @@ QPixmap NactiObrazek(const QString &cesta, qreal pomerPixelu)
     return Obrazek(cesta);
 }
 
-// Relative luminance as WCAG defines it, 0 for black to 1 for white.
-double Jas(const QColor &c)
-{
-    const auto slozka = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * slozka(c.redF()) + 0.7152 * slozka(c.greenF()) + 0.0722 * slozka(c.blueF());
-}
-
-// Below this luminance white contrasts more with the colour than black does.
-constexpr double HraniceTmave = 0.179;
-
 // Swaps a label's picture for the variant that suits the colour behind it,
 // now and whenever the palette changes (a theme change reaches every widget
 // as one).
@@ -73,7 +61,7 @@ private:
     void Vyber()
     {
         const QColor pozadi = obrazek_->palette().color(obrazek_->backgroundRole());
-        const bool tmave = Jas(pozadi) < HraniceTmave;
+        const bool tmave = TmavePozadi(pozadi.red(), pozadi.green(), pozadi.blue());
         if (tmave != tmave_ || obrazek_->pixmap().isNull()) {
             tmave_ = tmave;
             obrazek_->setPixmap(tmave ? proTmave_ : proSvetle_);
