@@ -391,17 +391,15 @@ void OknoVentil::PriPrikazu(int id, int kod)
     // and no cancel button Esc does nothing, and Enter presses the focused
     // push button, if any, as Space does.
     if (id == IDOK) {
-        const int fokus = GetDlgCtrlID(GetFocus()) - IdRadku(0);
-        if (fokus >= 0 && fokus < static_cast<int>(Ovladace.size()) &&
-            Ovladace[static_cast<std::size_t>(fokus)].druh == DruhOvladace::Tlacitko &&
+        const IdOvladace fokus = RadekId(GetDlgCtrlID(GetFocus()));
+        if (fokus < Ovladace.size() && Ovladace[fokus].druh == DruhOvladace::Tlacitko &&
             IsChild(okno_, GetFocus()))
-            PriPrikazu(IdRadku(static_cast<IdOvladace>(fokus)), BN_CLICKED);
+            PriPrikazu(IdRadku(fokus), BN_CLICKED);
         return;
     }
-    const int radek = id - IdRadku(0);
-    if (radek < 0 || radek >= static_cast<int>(Ovladace.size()) || kod != BN_CLICKED)
+    const IdOvladace i = RadekId(id);
+    if (i == Ovladace.size() || kod != BN_CLICKED)
         return;
-    const auto i = static_cast<IdOvladace>(radek);
     if (Ovladace[i].druh == DruhOvladace::Prepinac) {
         // Only the option that becomes selected raises its event, once; a
         // focused option that stays unselected and the selected one clicked
@@ -418,9 +416,8 @@ void OknoVentil::PriPrikazu(int id, int kod)
 
 LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 {
-    const int radek = GetDlgCtrlID(ovladac) - IdRadku(0);
-    if (radek >= 0 && radek < static_cast<int>(Ovladace.size()) &&
-        Ovladace[static_cast<std::size_t>(radek)].vlastnost == Vlastnost::AzurovePozadi) {
+    const IdOvladace radek = RadekId(GetDlgCtrlID(ovladac));
+    if (radek < Ovladace.size() && Ovladace[radek].vlastnost == Vlastnost::AzurovePozadi) {
         // Under a high-contrast theme the theme's colours of a field.
         if (VysokyKontrast()) {
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -437,11 +434,10 @@ LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 
 void OknoVentil::PriKresleni(const DRAWITEMSTRUCT &kresba)
 {
-    const int radek = static_cast<int>(kresba.CtlID) - IdRadku(0);
+    const IdOvladace radek = RadekId(static_cast<int>(kresba.CtlID));
     FillRect(kresba.hDC, &kresba.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    if (radek >= 0 && radek < static_cast<int>(Ovladace.size()))
-        obrazky_[static_cast<std::size_t>(radek)].Kresli(kresba.hDC, kresba.rcItem.left,
-                                                         kresba.rcItem.top);
+    if (radek < Ovladace.size())
+        obrazky_[radek].Kresli(kresba.hDC, kresba.rcItem.left, kresba.rcItem.top);
 }
 
 void OknoVentil::PriAktivaci(bool aktivni)

@@ -34,6 +34,14 @@ public:
     {
         return 1000 + static_cast<int>(ovladac) + 1;
     }
+    // The row of a control ID, or Ovladace.size() for an ID of no row.
+    static constexpr IdOvladace RadekId(int id)
+    {
+        const int radek = id - IdRadku(0);
+        return radek < 0 || radek >= static_cast<int>(Ovladace.size())
+                   ? Ovladace.size()
+                   : static_cast<IdOvladace>(radek);
+    }
 
     // Okno
     std::string Text(IdOvladace ovladac) const override;
