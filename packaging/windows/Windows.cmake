@@ -27,6 +27,8 @@ target_link_options(ventil PRIVATE -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,-
                     -Wl,--no-insert-timestamp $<$<NOT:$<CONFIG:Debug>>:-s>)
 target_compile_options(ventil PRIVATE -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                        -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+# Built where the deliverables lie: build-windows/ventil.exe.
+set_target_properties(ventil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # The MSI. Its time is the last commit's (or SOURCE_DATE_EPOCH's), so a
 # rebuild of the same commit is the same bytes; outside a clone, the
