@@ -38,3 +38,15 @@ konfiguruj() {
     shift
     cmake -S . -B "$build" -G Ninja -DVENTIL_WERROR=ON "$@"
 }
+
+# program_wine NAME: the path of Wine's program NAME (wineserver, wine64):
+# from PATH, else from the folder of the wine64 package's loader, where
+# Debian keeps what it does not link into /usr/bin (/usr/lib/wine on 12).
+program_wine() {
+    command -v "$1" && return
+    local zavadec
+    zavadec=$(dpkg -L wine64 2>/dev/null | grep -m1 '/wine64$') &&
+        [ -x "${zavadec%/*}/$1" ] && echo "${zavadec%/*}/$1" && return
+    echo "Wine's $1 not found (Debian: wine64)" >&2
+    return 1
+}

@@ -17,8 +17,11 @@ bash scripts/test-windows.sh
 
 if [ "${VENTIL_SANITIZE_TESTS:-0}" = 1 ]; then
     asan=${VENTIL_ASAN_BUILD:-build-asan}
-    # Configured when it is not yet, or not with warnings as errors.
-    grep -qx 'VENTIL_WERROR:BOOL=ON' "$asan/CMakeCache.txt" 2>/dev/null ||
+    # Configured again unless its cache holds both the sanitizers and
+    # warnings as errors: a folder of that name made otherwise would run the
+    # suite a second time with no sanitizer at all.
+    { grep -qx 'VENTIL_SANITIZE:BOOL=ON' "$asan/CMakeCache.txt" &&
+        grep -qx 'VENTIL_WERROR:BOOL=ON' "$asan/CMakeCache.txt"; } 2>/dev/null ||
         konfiguruj "$asan" -DCMAKE_BUILD_TYPE=Debug -DVENTIL_SANITIZE=ON
     cmake --build "$asan"
     cd "$asan"

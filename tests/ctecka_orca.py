@@ -137,7 +137,7 @@ def main():
             for key in ["KP_Up"] + ["KP_Home"] * 9:  # this line, then each above
                 before = len(heard())
                 xdo("key", key)
-                wait(lambda: len(heard()) > before, 3, "speech after %s in the review" % key)
+                wait(lambda: len(heard()) > before, 20, "speech after %s in the review" % key)
                 if any(re.fullmatch(line, said) for said in heard()[start:]):
                     return True
             return False

@@ -31,7 +31,7 @@ def menu(env, o):
     """The items of o's context menu, as named without their shortcuts."""
     del menus[:]
     mouse(env, o, (0.5, "click", "3"))
-    items = [m for m in (menus[-1] if cekej(lambda: menus, 5) else [])
+    items = [m for m in (menus[-1] if cekej(lambda: menus) else [])
              if m.getRole() == pyatspi.ROLE_MENU_ITEM]
     return [m.name.split("\t")[0] for m in items], items
 
@@ -40,7 +40,7 @@ def xclip(env, selection, expected):
     def get():
         return subprocess.run(["xclip", "-selection", selection, "-o"], env=env, timeout=5,
                               capture_output=True, text=True).stdout
-    cekej(lambda: get() == expected, 5)
+    cekej(lambda: get() == expected)
     return get()
 
 

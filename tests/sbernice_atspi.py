@@ -71,7 +71,7 @@ def contracts(frame):
         state = field.getState()
         return state.contains(pyatspi.STATE_VISIBLE) and state.contains(pyatspi.STATE_SHOWING)
     steam = fields(frame, STEAM_FIELDS)
-    if not cekej(lambda: all(map(seen, steam)), 5):
+    if not cekej(lambda: all(map(seen, steam))):
         problems.append("not visible and showing: %r" % [f.name for f in steam if not seen(f)])
     return problems
 

@@ -10,8 +10,8 @@ bench/PrvniSnimek.c forks the program, notes the top-level window it maps
 and stops the clock at the first damage inside it (X DAMAGE extension).
 Prints the medians and the ratio; it never fails on a time.
 
-Usage: bench/win32/startup.py [RUNS]   (default 11; VENTIL_WIN_BUILD, default
-build-windows/, a cross build with the tests)"""
+Usage: bench/win32/startup.py [RUNS]   (default 11; VENTIL_WINDOWS_TESTS_BUILD,
+default build-windows-tests/, a cross build with the tests)"""
 import os
 import statistics
 import subprocess
@@ -25,22 +25,26 @@ sys.path.insert(0, "tests")
 from realne_okno import xvfb  # noqa: E402
 
 runs = int(sys.argv[1]) if len(sys.argv) > 1 else 11
-build = os.environ.get("VENTIL_WIN_BUILD", "build-windows")
-
-
-def find(name):
-    for root, _, files in os.walk(build):
-        if name in files and ".msi.d" not in root:
-            return os.path.join(root, name)
-    sys.exit("startup.py: no %s in %s (build it with the tests)" % (name, build))
-
+build = os.environ.get("VENTIL_WINDOWS_TESTS_BUILD", "build-windows-tests")
+if not os.path.isfile(os.path.join(build, "build.ninja")):
+    sys.exit("startup.py: no cross build with the tests in %s (scripts/test-windows.sh makes it)"
+             % build)
 
 subprocess.run(["bash", "scripts/install-missing.sh", "xvfb", "xdotool", "wine64"], check=True)
 subprocess.run(["cmake", "--build", build, "--target", "ventil", "bench_prazdne_okno_win32"],
                check=True, stdout=subprocess.DEVNULL)
-wine = "/usr/lib/wine/wine64" if os.path.exists("/usr/lib/wine/wine64") else "wine"
-wineserver = "/usr/lib/wine/wineserver" if os.path.exists("/usr/lib/wine/wineserver") else "wineserver"
-PROGRAMS = {"empty window": find("bench_prazdne_okno_win32.exe"), "Ventil": find("ventil.exe")}
+
+
+def program_wine(name):
+    """Wine's program name, where scripts/common.sh finds it."""
+    return subprocess.run(["bash", "-c", '. scripts/common.sh && program_wine "$1"', "-", name],
+                          check=True, capture_output=True, text=True).stdout.strip()
+
+
+wine, wineserver = program_wine("wine64"), program_wine("wineserver")
+# Where Windows.cmake puts ventil.exe, and bench/win32/ its baseline.
+PROGRAMS = {"empty window": os.path.join(build, "bench", "win32", "bench_prazdne_okno_win32.exe"),
+            "Ventil": os.path.join(build, "ventil.exe")}
 
 with tempfile.TemporaryDirectory() as tmp, xvfb() as env:
     bare = {k: env[k] for k in ("HOME", "DISPLAY", "XDG_RUNTIME_DIR")}
