@@ -30,6 +30,12 @@ baliky_windows=(
     msitools wixl faketime        # the MSI, its time stamps fixed
 )
 
+# What the web edition needs: compiling it to WebAssembly, serving it.
+baliky_web=(
+    cmake ninja-build python3
+    emscripten node-acorn         # Debian's Emscripten and the parser its optimiser runs
+)
+
 # konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with
 # Ninja, warnings as errors as developers and CI build; the arguments come
 # last, so one of them can override these (-DVENTIL_WERROR=OFF).
