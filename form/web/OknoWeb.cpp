@@ -61,7 +61,11 @@ public:
     {
         Prizpusob(uzke);
         okno_.set("hidden", false);
-        prvky_[PrvniFokus(stav_)].call<void>("focus");
+        // Without scrolling to it: in one column the button lies below the
+        // modes and inputs, which a person reads first.
+        val bezPosunu = val::object();
+        bezPosunu.set("preventScroll", true);
+        prvky_[PrvniFokus(stav_)].call<void>("focus", bezPosunu);
     }
 
     // The layout changed between the design's places and one column, or the
