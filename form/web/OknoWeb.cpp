@@ -176,14 +176,9 @@ private:
             val umisteny = val::undefined();
             switch (p.druh) {
             case DruhOvladace::Popisek:
-                // A field's caption is its label: a tap on it goes to the field.
-                if (JeRadek(i, &RadekHodnoty::popisek) &&
-                    Ovladace[PoleRadku(i)].druh == DruhOvladace::TextovePole) {
-                    prvek = Vytvor("label");
-                    prvek.set("htmlFor", std::string(Ovladace[PoleRadku(i)].jmeno));
-                } else {
-                    prvek = Vytvor("span");
-                }
+                // Clicking it does nothing, as on the desktop: a field's name
+                // comes from the logic, not from its caption.
+                prvek = Vytvor("span");
                 prvek.set("textContent", text);
                 if (TichyPopisek(i))
                     prvek.call<void>("setAttribute", std::string("aria-hidden"),
@@ -266,13 +261,6 @@ private:
                 .call<void>("append", umisteny);
             prvky_[i] = prvek;
         }
-    }
-
-    static IdOvladace PoleRadku(IdOvladace popisek)
-    {
-        return std::find_if(RadkyHodnot.begin(), RadkyHodnot.end(),
-                            [&](const RadekHodnoty &r) { return r.popisek == popisek; })
-            ->pole;
     }
 
     // The pictures, the logo light on a dark background.
