@@ -19,7 +19,8 @@ var Module = {
     Module.Spust(uzke.matches);
     const prizpusob = () => Module.Prizpusob(uzke.matches);
     uzke.addEventListener("change", prizpusob);
-    matchMedia("(prefers-color-scheme: dark)").addEventListener("change", prizpusob);
+    for (const barvy of ["(prefers-color-scheme: dark)", "(forced-colors: active)"])
+      matchMedia(barvy).addEventListener("change", prizpusob);
   },
 };
 
