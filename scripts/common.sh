@@ -37,14 +37,9 @@ baliky_windows=(
 baliky_web=(
     cmake ninja-build python3
     emscripten nodejs             # WebAssembly, its test programs under node
+    node-acorn                    # the parser Emscripten's optimiser runs under node
     libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
     chromium chromium-driver chromium-l10n python3-selenium  # the page in a real browser
-)
-
-# What the web edition needs: compiling it to WebAssembly, serving it.
-baliky_web=(
-    cmake ninja-build python3
-    emscripten node-acorn         # Debian's Emscripten and the parser its optimiser runs
 )
 
 # konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with
