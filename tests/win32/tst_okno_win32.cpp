@@ -468,10 +468,17 @@ TEST_CASE("UTF-16 and UTF-8 meet at one point, malformed input becoming U+FFFD")
          "\x80"
          "1"},
     };
+    // How many U+FFFD one malformed sequence becomes is Windows' choice.
+    const auto jednou = [](std::wstring s) {
+        s.erase(std::unique(s.begin(), s.end(),
+                            [](wchar_t a, wchar_t b) { return a == 0xFFFD && b == 0xFFFD; }),
+                s.end());
+        return s;
+    };
     for (const Pripad &p : zpet)
         SUBCASE(p.nazev)
         {
-            CHECK(Utf16(p.utf8) == p.utf16);
+            CHECK(jednou(Utf16(p.utf8)) == p.utf16);
         }
 }
 
