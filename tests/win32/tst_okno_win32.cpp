@@ -18,6 +18,7 @@
 #include <doctest/doctest.h>
 
 #include <oleacc.h>
+#include <servprov.h>
 
 #include <algorithm>
 #include <cmath>
@@ -300,6 +301,39 @@ TEST_CASE("the decimal separator is the user locale's")
     CAPTURE(LocaleUzivateleObnoveno);
     Zobrazene o;
     CHECK(o.okno.DesetinnyOddelovac() == Oddelovac());
+}
+
+TEST_CASE("a control's accessible object is one COM object and outlives the window safely")
+{
+    IAccessible *objekt = nullptr;
+    IUnknown *identita = nullptr;
+    {
+        Zobrazene o;
+        REQUIRE(SUCCEEDED(
+            AccessibleObjectFromWindow(o[Ovl("Tkvs")], static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), reinterpret_cast<void **>(&objekt))));
+        objekt->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void **>(&identita));
+        // Whatever else it answers for, the same object answers.
+        for (const IID &iid :
+             {__uuidof(IOleWindow), __uuidof(IEnumVARIANT), __uuidof(IServiceProvider)}) {
+            IUnknown *jine = nullptr, *jehoIdentita = nullptr;
+            if (FAILED(objekt->QueryInterface(iid, reinterpret_cast<void **>(&jine))))
+                continue;
+            jine->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void **>(&jehoIdentita));
+            CHECK(jehoIdentita == identita);
+            jehoIdentita->Release();
+            jine->Release();
+        }
+    }
+    VARIANT sam{};
+    sam.vt = VT_I4;
+    sam.lVal = CHILDID_SELF;
+    BSTR jmeno = nullptr;
+    CHECK(objekt->get_accName(sam, &jmeno) == CO_E_OBJNOTCONNECTED);
+    long x = 0, y = 0, sirka = 0, vyska = 0;
+    CHECK(objekt->accLocation(&x, &y, &sirka, &vyska, sam) == CO_E_OBJNOTCONNECTED);
+    identita->Release();
+    objekt->Release();
 }
 
 TEST_CASE("the pictures and the silent labels are named for a screen reader")
