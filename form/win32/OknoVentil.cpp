@@ -3,7 +3,6 @@
 #include "Utf.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <algorithm>
 #include <cmath>
@@ -126,6 +125,8 @@ void UsadText(HWND pole)
     const int vyska = std::min<int>(tm.tmHeight, klient.bottom);
     const int nahore = (klient.bottom - vyska) / 2;
     RECT r{klient.left, nahore, klient.right, nahore + vyska};
+    // wParam 0: r is in client coordinates (Windows 8 and later would take
+    // 1 as an offset from the current rectangle).
     SendMessageW(pole, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
     InvalidateRect(pole, nullptr, TRUE);
 }
@@ -141,6 +142,15 @@ LRESULT CALLBACK JakoJednoradkove(HWND pole, UINT zprava, WPARAM w, LPARAM l, UI
     return DefSubclassProc(pole, zprava, w, l);
 }
 
+void SmazPisma(HFONT pismoOkna, const std::array<HFONT, PismaOvladacu.size()> &pisma)
+{
+    if (pismoOkna)
+        DeleteObject(pismoOkna);
+    for (HFONT f : pisma)
+        if (f)
+            DeleteObject(f);
+}
+
 RECT Misto(IdOvladace i, int dpi)
 {
     const Obdelnik r = ObdelnikVOkne(i);
@@ -152,10 +162,6 @@ RECT Misto(IdOvladace i, int dpi)
 
 OknoVentil::OknoVentil(HINSTANCE modul) : modul_(modul)
 {
-    // Pictures are decoded through COM; a caller that set COM up keeps its own.
-    const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    com_ = SUCCEEDED(hr);
-
     WNDCLASSEXW trida{};
     trida.cbSize = sizeof(trida);
     trida.lpfnWndProc = Procedura;
@@ -167,21 +173,26 @@ OknoVentil::OknoVentil(HINSTANCE modul) : modul_(modul)
     trida.hIcon = LoadIconW(modul, MAKEINTRESOURCEW(1));
     if (!trida.hIcon)
         trida.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    RegisterClassExW(&trida); // fails harmlessly when a second window registers it again
+    // A second window of the process finds the class registered.
+    if (!RegisterClassExW(&trida) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        chyba_ = GetLastError();
+        return;
+    }
 
     azurova_ = CreateSolidBrush(Azurova);
-    CreateWindowExW(0, Trida, L"Ventil", StylOkna, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
-                    nullptr, modul, this);
+    if (!CreateWindowExW(0, Trida, L"Ventil", StylOkna, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
+                         nullptr, modul, this) &&
+        !chyba_)
+        chyba_ = GetLastError();
 }
 
 OknoVentil::~OknoVentil()
 {
     if (okno_)
         DestroyWindow(okno_);
-    UvolniPisma();
-    DeleteObject(azurova_);
-    if (com_)
-        CoUninitialize();
+    SmazPisma(pismoOkna_, pisma_);
+    if (azurova_)
+        DeleteObject(azurova_);
 }
 
 void OknoVentil::Ukaz(int nCmdShow)
@@ -204,7 +215,6 @@ LRESULT CALLBACK OknoVentil::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM 
         SetWindowLongPtrW(okno, GWLP_USERDATA, 0);
         ja->okno_ = nullptr;
         ja->ovladace_.fill(nullptr);
-        PostQuitMessage(0);
         return DefWindowProcW(okno, zprava, w, l);
     }
     return ja->Zpracuj(zprava, w, l);
@@ -217,8 +227,8 @@ LRESULT OknoVentil::Zpracuj(UINT zprava, WPARAM w, LPARAM l)
         dpi_ = static_cast<int>(GetDpiForWindow(okno_));
         if (dpi_ <= 0)
             dpi_ = 96;
-        VytvorPisma();
-        VytvorOvladace();
+        if (!VytvorOvladace())
+            return -1;
         NastavVelikostOkna(nullptr);
         Obsluz(Udalost::Nacteni, stav_, *this);
         fokus_ = ovladace_[PrvniFokus(stav_)];
@@ -253,7 +263,7 @@ LRESULT OknoVentil::Zpracuj(UINT zprava, WPARAM w, LPARAM l)
     return DefWindowProcW(okno_, zprava, w, l);
 }
 
-void OknoVentil::VytvorOvladace()
+bool OknoVentil::VytvorOvladace()
 {
     const DruhOvladace *predchozi = nullptr;
     std::string_view kontejnerPredchoziho;
@@ -275,8 +285,10 @@ void OknoVentil::VytvorOvladace()
         ovladace_[i] = h;
         predchozi = &p.druh;
         kontejnerPredchoziho = p.kontejner;
-        if (!h)
-            continue;
+        if (!h) {
+            chyba_ = GetLastError();
+            return false;
+        }
         if (p.druh == DruhOvladace::TextovePole || p.druh == DruhOvladace::VystupniPole)
             SendMessageW(h, EM_SETLIMITTEXT, MaxDelkaTextu, 0);
         if (p.druh == DruhOvladace::VystupniPole)
@@ -290,8 +302,10 @@ void OknoVentil::VytvorOvladace()
         ZpristupniOvladac(h, &popisy_[i]);
     }
     ObnovPrepinace();
+    VytvorPisma();
     Rozmisti();
     NactiObrazky();
+    return true;
 }
 
 void OknoVentil::Rozmisti()
@@ -302,11 +316,6 @@ void OknoVentil::Rozmisti()
         const RECT r = Misto(i, dpi_);
         SetWindowPos(ovladace_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT pismo = pismoOkna_;
-        for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
-            if (PismaOvladacu[k].ovladac == i)
-                pismo = pisma_[k];
-        SendMessageW(ovladace_[i], WM_SETFONT, reinterpret_cast<WPARAM>(pismo), TRUE);
         if (Ovladace[i].druh == DruhOvladace::VystupniPole)
             UsadText(ovladace_[i]);
     }
@@ -314,23 +323,22 @@ void OknoVentil::Rozmisti()
 
 void OknoVentil::VytvorPisma()
 {
-    UvolniPisma();
+    // A control must never hold a deleted font: the old ones go only once
+    // every control has its new one, before Rozmisti resizes it.
+    const HFONT starePismoOkna = pismoOkna_;
+    const auto stara = pisma_;
     // The design's dialog font, for every control without one of its own.
     pismoOkna_ = Pismo(8.0, false, dpi_);
     for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
         pisma_[k] = Pismo(PismaOvladacu[k].body, PismaOvladacu[k].tucne, dpi_);
-}
-
-void OknoVentil::UvolniPisma()
-{
-    if (pismoOkna_)
-        DeleteObject(pismoOkna_);
-    pismoOkna_ = nullptr;
-    for (HFONT &f : pisma_) {
-        if (f)
-            DeleteObject(f);
-        f = nullptr;
+    for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
+        HFONT pismo = pismoOkna_;
+        for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
+            if (PismaOvladacu[k].ovladac == i)
+                pismo = pisma_[k];
+        SendMessageW(ovladace_[i], WM_SETFONT, reinterpret_cast<WPARAM>(pismo), TRUE);
     }
+    SmazPisma(starePismoOkna, stara);
 }
 
 void OknoVentil::NactiObrazky()
@@ -339,7 +347,11 @@ void OknoVentil::NactiObrazky()
     const bool tmave = TmavePozadi(GetRValue(pozadi), GetGValue(pozadi), GetBValue(pozadi));
     for (IdOvladace i = 0; i < Ovladace.size(); ++i)
         if (Ovladace[i].druh == DruhOvladace::Obrazek) {
-            obrazky_[i].Nacti(modul_, Utf16(Ovladace[i].text), tmave, dpi_);
+            // A picture that cannot be read leaves its place empty; the
+            // window works without it.
+            if (!obrazky_[i].Nacti(modul_, Utf16(Ovladace[i].text), tmave, dpi_))
+                OutputDebugStringW(
+                    (L"Ventil: picture not read: " + Utf16(Ovladace[i].text) + L"\n").c_str());
             InvalidateRect(ovladace_[i], nullptr, TRUE);
         }
 }
@@ -488,7 +500,9 @@ void OknoVentil::NastavText(IdOvladace ovladac, std::string_view text)
 void OknoVentil::Zobraz(IdOvladace ovladac, bool zobrazit)
 {
     HWND h = ovladace_[ovladac];
-    if (!h || (IsWindowVisible(h) != FALSE) == zobrazit)
+    // The control's own style: IsWindowVisible is FALSE for every control
+    // while the window itself is hidden.
+    if (!h || ((GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0) == zobrazit)
         return;
     // A control that hides with the focus passes it on, so the keyboard
     // keeps working.
@@ -526,14 +540,19 @@ void OknoVentil::Ukonci()
         DestroyWindow(okno_);
 }
 
-int SmyckaZprav(HWND okno)
+int SmyckaZprav(const OknoVentil &okno)
 {
-    MSG zprava;
-    while (GetMessageW(&zprava, nullptr, 0, 0) > 0) {
-        if (IsWindow(okno) && IsDialogMessageW(okno, &zprava))
+    // The window is destroyed only while one of its messages is handled,
+    // so the loop sees it gone right after.
+    MSG zprava{};
+    while (okno.Hwnd()) {
+        const BOOL vysledek = GetMessageW(&zprava, nullptr, 0, 0);
+        if (vysledek <= 0)
+            return vysledek == 0 ? static_cast<int>(zprava.wParam) : 1;
+        if (IsDialogMessageW(okno.Hwnd(), &zprava))
             continue;
         TranslateMessage(&zprava);
         DispatchMessageW(&zprava);
     }
-    return static_cast<int>(zprava.wParam);
+    return 0;
 }

@@ -17,7 +17,8 @@ public:
     // The window class's name, for finding the window from outside.
     static constexpr const wchar_t *Trida = L"VentilOkno";
 
-    // Creates the window, hidden; Zobraz(nCmdShow) shows it.
+    // Creates the window, hidden; Ukaz(nCmdShow) shows it. Where it cannot
+    // be made, Hwnd() is nullptr and Chyba() says why. COM must be started.
     explicit OknoVentil(HINSTANCE modul);
     OknoVentil(const OknoVentil &) = delete;
     OknoVentil &operator=(const OknoVentil &) = delete;
@@ -27,7 +28,9 @@ public:
     // The control of that row, or nullptr once the window is gone.
     HWND Ovladac(IdOvladace ovladac) const { return ovladace_[ovladac]; }
     void Ukaz(int nCmdShow);
-    int Dpi() const { return dpi_; }
+    // Windows' error code of the failure that kept the window from being
+    // made, 0 where Windows gave none.
+    DWORD Chyba() const { return chyba_; }
 
     // The control ID of a row, stable from one version to the next.
     static constexpr int IdRadku(IdOvladace ovladac)
@@ -56,10 +59,9 @@ private:
     static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
     LRESULT Zpracuj(UINT zprava, WPARAM w, LPARAM l);
 
-    void VytvorOvladace();
+    bool VytvorOvladace();
     void Rozmisti();
     void VytvorPisma();
-    void UvolniPisma();
     void NactiObrazky();
     void NastavVelikostOkna(const RECT *navrh);
     void ObnovPrepinace();
@@ -74,7 +76,7 @@ private:
 
     HINSTANCE modul_;
     HWND okno_ = nullptr;
-    bool com_ = false;
+    DWORD chyba_ = 0;
     int dpi_ = 96;
     Stav stav_;
     std::array<HWND, Ovladace.size()> ovladace_{};
@@ -90,6 +92,6 @@ private:
     HWND fokus_ = nullptr;
 };
 
-// Runs the program's message loop until the window is closed; Tab, the
+// Runs the program's message loop until the window is gone; Tab, the
 // arrows, Space and Enter move and press as in a dialog.
-int SmyckaZprav(HWND okno);
+int SmyckaZprav(const OknoVentil &okno);
