@@ -403,15 +403,15 @@ void OknoVentil::PriPrikazu(int id, int kod)
     // and no cancel button Esc does nothing, and Enter presses the focused
     // push button, if any, as Space does.
     if (id == IDOK) {
-        const IdOvladace fokus = RadekId(GetDlgCtrlID(GetFocus()));
-        if (fokus < Ovladace.size() && Ovladace[fokus].druh == DruhOvladace::Tlacitko &&
-            IsChild(okno_, GetFocus()))
-            PriPrikazu(IdRadku(fokus), BN_CLICKED);
+        const std::optional<IdOvladace> fokus = RadekId(GetDlgCtrlID(GetFocus()));
+        if (fokus && Ovladace[*fokus].druh == DruhOvladace::Tlacitko && IsChild(okno_, GetFocus()))
+            PriPrikazu(IdRadku(*fokus), BN_CLICKED);
         return;
     }
-    const IdOvladace i = RadekId(id);
-    if (i == Ovladace.size() || kod != BN_CLICKED)
+    const std::optional<IdOvladace> radek = RadekId(id);
+    if (!radek || kod != BN_CLICKED)
         return;
+    const IdOvladace i = *radek;
     if (Ovladace[i].druh == DruhOvladace::Prepinac) {
         // Only the option that becomes selected raises its event, once; a
         // focused option that stays unselected and the selected one clicked
@@ -428,8 +428,8 @@ void OknoVentil::PriPrikazu(int id, int kod)
 
 LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 {
-    const IdOvladace radek = RadekId(GetDlgCtrlID(ovladac));
-    if (radek < Ovladace.size() && Ovladace[radek].vlastnost == Vlastnost::AzurovePozadi) {
+    const std::optional<IdOvladace> radek = RadekId(GetDlgCtrlID(ovladac));
+    if (radek && Ovladace[*radek].vlastnost == Vlastnost::AzurovePozadi) {
         // Under a high-contrast theme the theme's colours of a field.
         if (VysokyKontrast()) {
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -446,10 +446,10 @@ LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 
 void OknoVentil::PriKresleni(const DRAWITEMSTRUCT &kresba)
 {
-    const IdOvladace radek = RadekId(static_cast<int>(kresba.CtlID));
+    const std::optional<IdOvladace> radek = RadekId(static_cast<int>(kresba.CtlID));
     FillRect(kresba.hDC, &kresba.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    if (radek < Ovladace.size())
-        obrazky_[radek].Kresli(kresba.hDC, kresba.rcItem.left, kresba.rcItem.top);
+    if (radek)
+        obrazky_[*radek].Kresli(kresba.hDC, kresba.rcItem.left, kresba.rcItem.top);
 }
 
 void OknoVentil::PriAktivaci(bool aktivni)

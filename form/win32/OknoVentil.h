@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 // The window Ventil of standard Windows controls over the window's logic:
 // built from the control table, it forwards the events to the logic and
@@ -37,13 +38,13 @@ public:
     {
         return 1000 + static_cast<int>(ovladac) + 1;
     }
-    // The row of a control ID, or Ovladace.size() for an ID of no row.
-    static constexpr IdOvladace RadekId(int id)
+    // The row of a control ID, if it is one.
+    static constexpr std::optional<IdOvladace> RadekId(int id)
     {
         const int radek = id - IdRadku(0);
-        return radek < 0 || radek >= static_cast<int>(Ovladace.size())
-                   ? Ovladace.size()
-                   : static_cast<IdOvladace>(radek);
+        if (radek < 0 || radek >= static_cast<int>(Ovladace.size()))
+            return std::nullopt;
+        return static_cast<IdOvladace>(radek);
     }
 
     // Okno
