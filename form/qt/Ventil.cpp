@@ -165,11 +165,6 @@ void Ventil::PripojUdalosti()
     }
 }
 
-void Ventil::Viditelnost()
-{
-    ::Viditelnost(stav_, *this);
-}
-
 std::string Ventil::Text(IdOvladace ovladac) const
 {
     const QWidget *w = ovladace_[ovladac];
