@@ -4,6 +4,7 @@
 #include "PrikazSpocitej.h"
 #include "Stav.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -48,6 +49,8 @@ enum class Udalost { Nacteni, TMedium1, TMedium2, TMedium3, TZpusob1, TZpusob2, 
 std::optional<Udalost> UdalostOvladace(IdOvladace ovladac);
 
 // Runs the event's handler on the state, writing through the window.
+// Selecting the option that the state already has selected does nothing,
+// however the window reports it.
 void Obsluz(Udalost udalost, Stav &stav, Okno &okno);
 
 // Shows and hides the input and output rows for the mode of the state.
@@ -109,20 +112,25 @@ bool TichyPopisek(IdOvladace ovladac);
 // picture with a light variant shows that one on a dark background.
 bool TmavePozadi(int cervena, int zelena, int modra);
 
-// Which field's text is which input of the compute command.
+// Which field's text is which input of the compute command: Vstupy, with
+// each field found in the table.
 struct VazbaVstupu
 {
     IdOvladace pole;
     std::string TextyVstupu::*text;
 };
-inline constexpr std::array VazbyVstupu = std::to_array<VazbaVstupu>({
-    {Ovl("TVykon"), &TextyVstupu::TVykon},
-    {Ovl("TDeltaP"), &TextyVstupu::TDeltaP},
-    {Ovl("TDeltaT"), &TextyVstupu::TDeltaT},
-    {Ovl("TPpary"), &TextyVstupu::TPpary},
-    {Ovl("TZprutok"), &TextyVstupu::TZprutok},
-    {Ovl("TSuchost"), &TextyVstupu::TSuchost},
-});
+inline constexpr auto VazbyVstupu = [] {
+    std::array<VazbaVstupu, std::size(Vstupy)> vazby{};
+    for (std::size_t k = 0; k < vazby.size(); ++k)
+        vazby[k] = {NajdiOvladac(Vstupy[k].pole), Vstupy[k].text};
+    return vazby;
+}();
+static_assert(std::all_of(VazbyVstupu.begin(), VazbyVstupu.end(),
+                          [](const VazbaVstupu &v) {
+                              return v.pole < Ovladace.size() &&
+                                     Ovladace[v.pole].druh == DruhOvladace::TextovePole;
+                          }),
+              "every input of the compute command is a text field of the table");
 
 // Which control shows which text the compute command writes, in the order
 // they are written; the message line THlaska comes last.

@@ -11,18 +11,6 @@
 
 namespace {
 
-// Each input field's text and the value it is read into, paired by name.
-struct Vstup
-{
-    std::string TextyVstupu::*text;
-    Hodnota Stav::*hodnota;
-};
-constexpr Vstup Vstupy[] = {
-    {&TextyVstupu::TVykon, &Stav::Vykon},     {&TextyVstupu::TDeltaP, &Stav::DeltaP},
-    {&TextyVstupu::TDeltaT, &Stav::DeltaT},   {&TextyVstupu::TPpary, &Stav::Ppary},
-    {&TextyVstupu::TZprutok, &Stav::Zprutok}, {&TextyVstupu::TSuchost, &Stav::Suchost},
-};
-
 bool JeKonecna(const Hodnota &h)
 {
     return !h.jeCislo() || std::isfinite(*h);
@@ -82,8 +70,8 @@ ZapisDoOkna Spocitej(Stav &s, const TextyVstupu &texty, std::string_view oddelov
 
     // Every checked input must be greater than 0, used or not; NaN cannot
     // come from a text, but !(x > 0) would refuse it too.
-    for (const Hodnota *h : {&s.Vykon, &s.DeltaP, &s.DeltaT, &s.Zprutok, &s.Suchost})
-        if (!(**h > 0.0)) {
+    for (const Vstup &v : Vstupy)
+        if (v.kladny && !(*(s.*v.hodnota) > 0.0)) {
             zapis.THlaska = HlaskaZadejCislo;
             return zapis;
         }

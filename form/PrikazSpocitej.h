@@ -19,6 +19,25 @@ struct TextyVstupu
     std::string TVykon, TDeltaP, TDeltaT, TPpary, TZprutok, TSuchost;
 };
 
+// Each input: the field it is typed into (the control's name), its text,
+// the value it is read into, and whether the compute refuses a value that
+// is not greater than 0 (checked in this order, used or not).
+struct Vstup
+{
+    std::string_view pole;
+    std::string TextyVstupu::*text;
+    Hodnota Stav::*hodnota;
+    bool kladny;
+};
+inline constexpr Vstup Vstupy[] = {
+    {"TVykon", &TextyVstupu::TVykon, &Stav::Vykon, true},
+    {"TDeltaP", &TextyVstupu::TDeltaP, &Stav::DeltaP, true},
+    {"TDeltaT", &TextyVstupu::TDeltaT, &Stav::DeltaT, true},
+    {"TPpary", &TextyVstupu::TPpary, &Stav::Ppary, false}, // corrected into range instead
+    {"TZprutok", &TextyVstupu::TZprutok, &Stav::Zprutok, true},
+    {"TSuchost", &TextyVstupu::TSuchost, &Stav::Suchost, true},
+};
+
 // What the window writes after a compute: a field or caption is rewritten
 // only when it holds a value here. THlaska is always rewritten.
 struct ZapisDoOkna

@@ -4,6 +4,7 @@
 // Everything here holds for every toolkit's window.
 
 #include "PametoveOkno.h"
+#include "VzhledOkna.h"
 
 #include <doctest/doctest.h>
 
@@ -483,24 +484,76 @@ TEST_CASE("the end button ends the program in any mode")
     }
 }
 
-// On a dark face colour (a dark or high-contrast theme) the windows show
-// the light logo.
-TEST_CASE("a dark background is told from a light one")
+TEST_CASE("selecting the option already selected asks nothing of the window")
 {
-    struct Pripad
+    // Counts every request of the window after the set-up steps.
+    struct PocitaciOkno : PametoveOkno
+    {
+        int pozadavku = 0;
+        void NastavText(IdOvladace i, std::string_view t) override
+        {
+            ++pozadavku;
+            PametoveOkno::NastavText(i, t);
+        }
+        void Zobraz(IdOvladace i, bool z) override
+        {
+            ++pozadavku;
+            PametoveOkno::Zobraz(i, z);
+        }
+        void Pojmenuj(IdOvladace i, std::string_view j) override
+        {
+            ++pozadavku;
+            PametoveOkno::Pojmenuj(i, j);
+        }
+    };
+    struct Volba
     {
         const char *nazev;
-        int r, g, b;
-        bool tmave;
+        Kroky predtim;
+        std::string_view znovu;
     };
-    const Pripad pripady[] = {
-        {"Windows' button face", 240, 240, 240, false},    {"high contrast black", 0, 0, 0, true},
-        {"high contrast white", 255, 255, 255, false},     {"dark navy", 0, 0, 128, true},
-        {"mid grey above the line", 128, 128, 128, false}, {"dark grey", 90, 90, 90, true},
+    const Volba Volby[] = {
+        {"water at start", {}, "TMedium1"},
+        {"heat power at start", {}, "TZpusob1"},
+        {"steam after selecting it", {"TMedium2"}, "TMedium2"},
+        {"condensate after a compute", {"TMedium3", "!"}, "TMedium3"},
+        {"flow typed in after selecting it", {"TZpusob2"}, "TZpusob2"},
     };
-    for (const Pripad &p : pripady)
-        SUBCASE(p.nazev)
-        {
-            CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
-        }
+    for (const Volba &v : Volby) {
+        INFO(v.nazev);
+        PocitaciOkno o;
+        REQUIRE(Proved(o, v.predtim));
+        const Stav predtim = o.stav;
+        o.pozadavku = 0;
+        REQUIRE(o.Proved(v.znovu));
+        CHECK(o.pozadavku == 0);
+        CHECK(o.stav == predtim);
+    }
+}
+
+TEST_CASE("the file that shows a picture")
+{
+    struct Obrazek
+    {
+        const char *nazev;
+        std::string_view obrazek;
+        Barva pozadi;
+        double meritko;
+        std::string_view soubor;
+    };
+    constexpr Barva Sede{240, 240, 240}, Tmave{45, 45, 45};
+    const Obrazek Obrazky[] = {
+        {"logo on a light theme", "logo", Sede, 1.0, "logo.gif"},
+        {"logo on a dark theme", "logo", Tmave, 1.0, "logo-svetle.gif"},
+        {"logo, dark, high density", "logo", Tmave, 2.0, "logo-svetle@2x.png"},
+        {"logo at 125 %", "logo", Sede, 1.25, "logo@2x.png"},
+        {"valve has no light variant", "ventil", Tmave, 1.0, "ventil.gif"},
+        {"valve at 150 %, dark", "ventil", Tmave, 1.5, "ventil@2x.png"},
+        {"mid grey is light", "logo", {128, 128, 128}, 1.0, "logo.gif"},
+        {"no such picture", "ikona", Sede, 2.0, ""},
+    };
+    for (const Obrazek &o : Obrazky) {
+        INFO(o.nazev);
+        CHECK(SouborObrazku(o.obrazek, o.pozadi, o.meritko) == o.soubor);
+    }
 }

@@ -18,6 +18,12 @@ namespace {
 using D = DruhOvladace;
 const QColor Azurova(128, 255, 255);
 
+// A twip is 1/1440 of an inch; at 96 dpi a pixel is 1/96 of one.
+int Px(int twipy)
+{
+    return twipy * 96 / 1440;
+}
+
 QString Oddelovac()
 {
     return qgetenv("VENTIL_TEST_LOCALE").startsWith("cs_CZ") ? "," : ".";
@@ -223,7 +229,7 @@ private slots:
                  o.kontejner.empty()
                      ? okno.get()
                      : (*this)[QString::fromLatin1(o.kontejner.data(), o.kontejner.size())]);
-        QCOMPARE(w->geometry(), QRect(o.vlevo / 15, o.nahore / 15, o.sirka / 15, o.vyska / 15));
+        QCOMPARE(w->geometry(), QRect(Px(o.vlevo), Px(o.nahore), Px(o.sirka), Px(o.vyska)));
         const bool skryty = o.vlastnost == Vlastnost::Skryty;
         QCOMPARE(w->isHidden(), skryty);
         QCOMPARE(w->isVisibleTo(okno.get()), !skryty);

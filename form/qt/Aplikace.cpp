@@ -1,6 +1,7 @@
 #include "Aplikace.h"
 
 #include "Displej.h"
+#include "VzhledOkna.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -13,7 +14,6 @@ namespace {
 // "MS Sans Serif": metric-compatible with the fonts the layout was drawn
 // for, so every caption fits its control, with Central European glyphs.
 const QString Pismo = QStringLiteral("Carlito");
-constexpr double BodyPismaOkna = 8.0;
 
 void ZaregistrujPisma()
 {
@@ -67,5 +67,8 @@ Aplikace::Aplikace(char *nazevProgramu)
     // the caption above the line, where the option buttons of Frame1 would
     // cover it.
     setStyle(QStringLiteral("windows"));
-    setFont(QFont(Pismo, BodyPismaOkna));
+    QFont pismo(Pismo);
+    pismo.setPointSizeF(PismoOkna.body);
+    pismo.setBold(PismoOkna.tucne);
+    setFont(pismo);
 }

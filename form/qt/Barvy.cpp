@@ -1,18 +1,23 @@
 #include "Barvy.h"
 
+#include "VzhledOkna.h"
+
 #include <QWidget>
 
 namespace {
 
-const QColor Azurova(128, 255, 255);
+QColor Q(const Barva &b)
+{
+    return {b.cervena, b.zelena, b.modra};
+}
 
 } // namespace
 
-void ObarviAzurove(QWidget *pole)
+void Obarvi(QWidget *ovladac, const BarvyPole &barvy)
 {
-    QPalette paleta = pole->palette();
-    paleta.setColor(QPalette::Window, Azurova);
-    paleta.setColor(QPalette::WindowText, Qt::black);
-    pole->setPalette(paleta);
-    pole->setAutoFillBackground(true);
+    QPalette paleta = ovladac->palette();
+    paleta.setColor(QPalette::Window, Q(barvy.pozadi));
+    paleta.setColor(QPalette::WindowText, Q(barvy.text));
+    ovladac->setPalette(paleta);
+    ovladac->setAutoFillBackground(true);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
+struct BarvyPole;
 class QWidget;
 
 // Colours that stay readable whatever colours the desktop theme gives the
-// window; everything else keeps the theme's.
-
-// Light cyan behind a result, with dark text on it: a theme's text colour
-// may be light, and light text on cyan cannot be read.
-void ObarviAzurove(QWidget *pole);
+// window (BarvyOvladace); everything else keeps the theme's.
+void Obarvi(QWidget *ovladac, const BarvyPole &barvy);

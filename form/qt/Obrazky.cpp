@@ -1,9 +1,8 @@
 #include "Obrazky.h"
 
-#include "LogikaOkna.h"
+#include "VzhledOkna.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -20,30 +19,14 @@ QPixmap Obrazek(const QString &cesta)
     return QPixmap::fromImage(cteni.read());
 }
 
-// A picture at the screen's pixel density.
-QPixmap NactiObrazek(const QString &cesta, qreal pomerPixelu)
-{
-    if (pomerPixelu > 1.0) {
-        QString cesta2x = cesta;
-        cesta2x.replace(QLatin1String(".gif"), QLatin1String("@2x.png"));
-        QPixmap obrazek = Obrazek(cesta2x);
-        if (!obrazek.isNull()) {
-            obrazek.setDevicePixelRatio(2.0);
-            return obrazek;
-        }
-    }
-    return Obrazek(cesta);
-}
-
-// Swaps a label's picture for the variant that suits the colour behind it,
-// now and whenever the palette changes (a theme change reaches every widget
-// as one).
+// Shows in a label the file of its picture that suits the colour behind
+// it and the screen's density, now and whenever the palette changes (a
+// theme change reaches every widget as one).
 class VolbaObrazku : public QObject
 {
 public:
-    VolbaObrazku(QLabel *obrazek, QPixmap proSvetle, QPixmap proTmave)
-        : QObject(obrazek), obrazek_(obrazek), proSvetle_(std::move(proSvetle)),
-          proTmave_(std::move(proTmave))
+    VolbaObrazku(QLabel *obrazek, std::string jmeno)
+        : QObject(obrazek), obrazek_(obrazek), jmeno_(std::move(jmeno))
     {
         obrazek->installEventFilter(this);
         Vyber();
@@ -61,16 +44,17 @@ private:
     void Vyber()
     {
         const QColor pozadi = obrazek_->palette().color(obrazek_->backgroundRole());
-        const bool tmave = TmavePozadi(pozadi.red(), pozadi.green(), pozadi.blue());
-        if (tmave != tmave_ || obrazek_->pixmap().isNull()) {
-            tmave_ = tmave;
-            obrazek_->setPixmap(tmave ? proTmave_ : proSvetle_);
+        const std::string soubor = SouborObrazku(
+            jmeno_, {pozadi.red(), pozadi.green(), pozadi.blue()}, obrazek_->devicePixelRatioF());
+        if (soubor != soubor_) {
+            soubor_ = soubor;
+            // An "@2x" file is read at a device pixel ratio of 2.
+            obrazek_->setPixmap(Obrazek(QStringLiteral(":/res/") + QString::fromStdString(soubor)));
         }
     }
 
     QLabel *obrazek_;
-    QPixmap proSvetle_, proTmave_;
-    bool tmave_ = false;
+    std::string jmeno_, soubor_;
 };
 
 } // namespace
@@ -82,16 +66,8 @@ QIcon IkonaOkna()
     return ikona;
 }
 
-void ZobrazObrazek(QLabel *obrazek, const QString &soubor, const QString &nazev)
+void ZobrazObrazek(QLabel *obrazek, std::string_view jmeno, const QString &nazev)
 {
-    const QString cesta = QStringLiteral(":/res/%1.gif").arg(soubor);
-    const qreal pomerPixelu = obrazek->devicePixelRatioF();
-    QString svetla = cesta;
-    svetla.replace(QLatin1String(".gif"), QLatin1String("-svetle.gif"));
-    if (svetla == cesta || !QFile::exists(svetla))
-        obrazek->setPixmap(NactiObrazek(cesta, pomerPixelu));
-    else
-        new VolbaObrazku(obrazek, NactiObrazek(cesta, pomerPixelu),
-                         NactiObrazek(svetla, pomerPixelu));
+    new VolbaObrazku(obrazek, std::string(jmeno));
     obrazek->setAccessibleName(nazev);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 class QIcon;
 class QLabel;
 class QString;
@@ -11,10 +13,7 @@ class QString;
 // The window's icon, at its two sizes.
 QIcon IkonaOkna();
 
-// Shows the picture named soubor (":/res/soubor.gif") in a label, called
-// nazev for a screen reader. The twice-as-large
-// drawing (name@2x.png) is shown on high-density screens, so it stays sharp
-// instead of being scaled up. A picture with a light variant
-// (name-svetle.gif) shows that one while the window behind it is dark, and
-// switches when the theme changes.
-void ZobrazObrazek(QLabel *obrazek, const QString &soubor, const QString &nazev);
+// Shows the picture of that name in a label (SouborObrazku chooses the
+// file), called nazev for a screen reader, and switches it when the theme
+// changes.
+void ZobrazObrazek(QLabel *obrazek, std::string_view jmeno, const QString &nazev);

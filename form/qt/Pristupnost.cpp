@@ -105,8 +105,8 @@ public:
 
 // The message line, a notification: a screen reader speaks it when it is
 // shown, wherever the focus is, which is how the outcome of each compute is
-// spoken. It is named by its message; while it shows none, after a compute
-// that went through, by the outcome the window's logic announced.
+// spoken. It is named by the outcome the window's logic announced: the
+// message, or the results of a compute that went through.
 class PristupnaHlaska : public QAccessibleWidget
 {
 public:
@@ -116,8 +116,7 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        const QString hlaska = static_cast<const QLabel *>(widget())->text();
-        return hlaska.isEmpty() ? widget()->property(VlastnostSouhrnu).toString() : hlaska;
+        return widget()->property(VlastnostSouhrnu).toString();
     }
 };
 

@@ -4,6 +4,7 @@
 #include "Obrazky.h"
 #include "Pristupnost.h"
 #include "VystupniPole.h"
+#include "VzhledOkna.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -43,8 +44,8 @@ QString Q(std::string_view text)
 Ventil::Ventil(QWidget *parent) : QWidget(parent)
 {
     ZaregistrujPristupnost();
-    setObjectName(QStringLiteral("Ventil"));
-    setWindowTitle(QStringLiteral("Ventil"));
+    setObjectName(Q(NazevOkna));
+    setWindowTitle(Q(NazevOkna));
     setWindowIcon(IkonaOkna());
     setFixedSize(Pixely(SirkaOkna), Pixely(VyskaOkna));
 
@@ -107,7 +108,7 @@ void Ventil::VytvorOvladace()
             break;
         case DruhOvladace::Obrazek: {
             auto *l = new QLabel(rodic);
-            ZobrazObrazek(l, text, Q(p.nazev));
+            ZobrazObrazek(l, p.text, Q(p.nazev));
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
             break;
@@ -115,25 +116,26 @@ void Ventil::VytvorOvladace()
         }
         w->setObjectName(Q(p.jmeno));
         w->setGeometry(Misto(p));
-        if (p.vlastnost == Vlastnost::AzurovePozadi)
-            ObarviAzurove(w);
+        if (const std::optional<BarvyPole> barvy = BarvyOvladace(i))
+            Obarvi(w, *barvy);
         if (p.vlastnost == Vlastnost::Skryty)
             w->hide();
-        // Plain labels and pictures lie beneath the other controls of their
-        // container where they overlap: the caption of "Delta T" reaches under
-        // its field, that of the flow result under its border.
-        if (p.druh == DruhOvladace::Popisek || p.druh == DruhOvladace::Obrazek)
-            w->lower();
+        // The window's face at the control's size; the window's own font is
+        // the application's.
+        if (const RezPisma rez = RezPismaOvladace(i); rez != PismoOkna) {
+            QFont f = font();
+            f.setPointSizeF(rez.body);
+            f.setBold(rez.tucne);
+            w->setFont(f);
+        }
         ovladace_[i] = w;
     }
 
-    // The design's "MS Sans Serif" at its sizes: the window's face.
-    for (const PismoOvladace &p : PismaOvladacu) {
-        QFont f = font();
-        f.setPointSizeF(p.body);
-        f.setBold(p.tucne);
-        ovladace_[p.ovladac]->setFont(f);
-    }
+    // Each lowered control goes beneath those lowered before it, among the
+    // siblings of its container.
+    for (const IdOvladace i : PoradiVrstev)
+        if (Vrstva(i) > 0)
+            ovladace_[i]->lower();
 }
 
 void Ventil::NastavPoradiTabulatoru()
@@ -152,9 +154,8 @@ void Ventil::PripojUdalosti()
         const auto obsluha = [this, u = *udalost] { Obsluz(u, stav_, *this); };
         // The option that becomes checked runs its handler, once per
         // selection however it is made: mouse, keys, a screen reader's toggle
-        // action or setChecked. The one unchecked at the same time and a
-        // click on the checked option do nothing. The start options are
-        // checked before this.
+        // action or setChecked; the one unchecked at the same time does
+        // nothing. The start options are checked before this.
         if (auto *r = qobject_cast<QRadioButton *>(ovladace_[i]))
             connect(r, &QRadioButton::toggled, this, [obsluha](bool vybrano) {
                 if (vybrano)

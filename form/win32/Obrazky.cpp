@@ -3,8 +3,6 @@
 #include <ole2.h>
 #include <wincodec.h>
 
-#include <cwctype>
-
 namespace {
 
 // Releases a COM interface at the end of its scope.
@@ -90,13 +88,6 @@ HBITMAP Bitmapa(IWICImagingFactory *wic, IWICBitmapSource *zdroj, UINT sirka, UI
     return b;
 }
 
-std::wstring JmenoZdroje(std::wstring jmeno, bool svetly, bool dvojity)
-{
-    for (wchar_t &z : jmeno)
-        z = static_cast<wchar_t>(std::towupper(z));
-    return jmeno + (svetly ? L"SVETLE" : L"") + (dvojity ? L"2X" : L"");
-}
-
 } // namespace
 
 Obrazek::~Obrazek()
@@ -112,14 +103,13 @@ void Obrazek::Uvolni()
     sirka_ = vyska_ = 0;
 }
 
-bool Obrazek::Nacti(HINSTANCE modul, const std::wstring &jmeno, bool proTmave, int dpi)
+bool Obrazek::Nacti(HINSTANCE modul, const std::wstring &soubor1x, const std::wstring &soubor,
+                    int dpi)
 {
     Uvolni();
-    // The light variant only where the picture has one.
     const BYTE *data = nullptr;
     DWORD velikost = 0;
-    const bool svetly = proTmave && Zdroj(modul, JmenoZdroje(jmeno, true, false), data, velikost);
-    if (!Zdroj(modul, JmenoZdroje(jmeno, svetly, false), data, velikost))
+    if (!Zdroj(modul, soubor1x, data, velikost))
         return false;
 
     Com<IWICImagingFactory> wic;
@@ -136,8 +126,7 @@ bool Obrazek::Nacti(HINSTANCE modul, const std::wstring &jmeno, bool proTmave, i
     Com<IWICBitmapFrameDecode> snimek2x;
     const BYTE *data2x = nullptr;
     DWORD velikost2x = 0;
-    const bool dvojity = dpi > 96 &&
-                         Zdroj(modul, JmenoZdroje(jmeno, svetly, true), data2x, velikost2x) &&
+    const bool dvojity = soubor != soubor1x && Zdroj(modul, soubor, data2x, velikost2x) &&
                          Snimek(wic.get(), data2x, velikost2x, &snimek2x);
     bitmapa_ = Bitmapa(wic.get(), dvojity ? snimek2x.get() : snimek.get(), sirka, vyska);
     if (!bitmapa_)

@@ -14,11 +14,10 @@ public:
     Obrazek &operator=(const Obrazek &) = delete;
     ~Obrazek();
 
-    // The picture of that name ("logo"), or its variant for dark
-    // backgrounds where one exists, the size of its 1x drawing scaled to
-    // dpi. Above 96 dpi it is made from the @2x drawing, so it stays sharp.
-    // False, and nothing drawn, when it cannot be read.
-    bool Nacti(HINSTANCE modul, const std::wstring &jmeno, bool proTmave, int dpi);
+    // The picture of the resource soubor (a file name of the picture list,
+    // as SouborObrazku chooses it), the size of the drawing soubor1x scaled
+    // to dpi. False, and nothing drawn, when it cannot be read.
+    bool Nacti(HINSTANCE modul, const std::wstring &soubor1x, const std::wstring &soubor, int dpi);
     void Kresli(HDC dc, int x, int y) const;
 
 private:

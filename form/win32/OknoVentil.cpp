@@ -1,17 +1,21 @@
 #include "OknoVentil.h"
 
 #include "Utf.h"
+#include "VzhledOkna.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace {
 
 constexpr DWORD StylOkna = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr COLORREF Azurova = RGB(128, 255, 255);
+
+COLORREF Rgb(const Barva &b)
+{
+    return RGB(b.cervena, b.zelena, b.modra);
+}
 
 // The design's face is the bitmap "MS Sans Serif", which does not scale;
 // Windows' TrueType drawing of it does. Where a system lacks that, the
@@ -77,33 +81,6 @@ TridaOvladace TridaDruhu(DruhOvladace druh)
         return {L"STATIC", SS_OWNERDRAW, 0};
     }
     return {L"STATIC", 0, 0};
-}
-
-// The order of the controls among their siblings, top first. Windows tabs
-// through them in this order, so the focusable ones and the results come
-// first in tab-index order; labels and pictures lie beneath them where they
-// overlap (the caption of "Delta T" reaches under its field), and the
-// frames beneath everything, so that each is drawn within them.
-std::array<IdOvladace, Ovladace.size()> PoradiVrstev()
-{
-    std::array<IdOvladace, Ovladace.size()> poradi{};
-    std::iota(poradi.begin(), poradi.end(), IdOvladace{0});
-    const auto vrstva = [](IdOvladace i) {
-        switch (Ovladace[i].druh) {
-        case DruhOvladace::Popisek:
-        case DruhOvladace::Obrazek:
-            return 1;
-        case DruhOvladace::Ramecek:
-            return 2;
-        default:
-            return 0;
-        }
-    };
-    std::stable_sort(poradi.begin(), poradi.end(), [&](IdOvladace a, IdOvladace b) {
-        return std::pair(vrstva(a), Ovladace[a].tabIndex) <
-               std::pair(vrstva(b), Ovladace[b].tabIndex);
-    });
-    return poradi;
 }
 
 // Centres the one line of a multi-line edit vertically, as the design
@@ -179,9 +156,8 @@ OknoVentil::OknoVentil(HINSTANCE modul) : modul_(modul)
         return;
     }
 
-    azurova_ = CreateSolidBrush(Azurova);
-    if (!CreateWindowExW(0, Trida, L"Ventil", StylOkna, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
-                         nullptr, modul, this) &&
+    if (!CreateWindowExW(0, Trida, Utf16(NazevOkna).c_str(), StylOkna, CW_USEDEFAULT, CW_USEDEFAULT,
+                         0, 0, nullptr, nullptr, modul, this) &&
         !chyba_)
         chyba_ = GetLastError();
 }
@@ -191,8 +167,7 @@ OknoVentil::~OknoVentil()
     if (okno_)
         DestroyWindow(okno_);
     SmazPisma(pismoOkna_, pisma_);
-    if (azurova_)
-        DeleteObject(azurova_);
+    DeleteObject(stetec_);
 }
 
 void OknoVentil::Ukaz(int nCmdShow)
@@ -267,7 +242,9 @@ bool OknoVentil::VytvorOvladace()
 {
     const DruhOvladace *predchozi = nullptr;
     std::string_view kontejnerPredchoziho;
-    for (const IdOvladace i : PoradiVrstev()) {
+    // Created top first: Windows tabs through siblings in this order, and
+    // each lies above those created after it.
+    for (const IdOvladace i : PoradiVrstev) {
         const PopisOvladace &p = Ovladace[i];
         const TridaOvladace t = TridaDruhu(p.druh);
         // Every control starts a group of its own but an option button that
@@ -328,7 +305,7 @@ void OknoVentil::VytvorPisma()
     const HFONT starePismoOkna = pismoOkna_;
     const auto stara = pisma_;
     // The design's dialog font, for every control without one of its own.
-    pismoOkna_ = Pismo(8.0, false, dpi_);
+    pismoOkna_ = Pismo(PismoOkna.body, PismoOkna.tucne, dpi_);
     for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
         pisma_[k] = Pismo(PismaOvladacu[k].body, PismaOvladacu[k].tucne, dpi_);
     for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
@@ -344,14 +321,16 @@ void OknoVentil::VytvorPisma()
 void OknoVentil::NactiObrazky()
 {
     const COLORREF pozadi = GetSysColor(COLOR_BTNFACE);
-    const bool tmave = TmavePozadi(GetRValue(pozadi), GetGValue(pozadi), GetBValue(pozadi));
+    const Barva barva{GetRValue(pozadi), GetGValue(pozadi), GetBValue(pozadi)};
     for (IdOvladace i = 0; i < Ovladace.size(); ++i)
         if (Ovladace[i].druh == DruhOvladace::Obrazek) {
             // A picture that cannot be read leaves its place empty; the
             // window works without it.
-            if (!obrazky_[i].Nacti(modul_, Utf16(Ovladace[i].text), tmave, dpi_))
+            if (!obrazky_[i].Nacti(modul_, Utf16(SouborObrazku(Ovladace[i].text, barva, 1.0)),
+                                   Utf16(SouborObrazku(Ovladace[i].text, barva, dpi_ / 96.0)),
+                                   dpi_))
                 OutputDebugStringW(
-                    (L"Ventil: picture not read: " + Utf16(Ovladace[i].text) + L"\n").c_str());
+                    (L"picture not read: " + Utf16(Ovladace[i].text) + L"\n").c_str());
             InvalidateRect(ovladace_[i], nullptr, TRUE);
         }
 }
@@ -382,10 +361,10 @@ void OknoVentil::ObnovPrepinace()
     for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
         if (Ovladace[i].druh != DruhOvladace::Prepinac || !ovladace_[i])
             continue;
-        vybrane_[i] = SendMessageW(ovladace_[i], BM_GETCHECK, 0, 0) == BST_CHECKED;
+        const bool vybrany = SendMessageW(ovladace_[i], BM_GETCHECK, 0, 0) == BST_CHECKED;
         const LONG_PTR styl = GetWindowLongPtrW(ovladace_[i], GWL_STYLE);
         SetWindowLongPtrW(ovladace_[i], GWL_STYLE,
-                          vybrane_[i] ? (styl | WS_TABSTOP) : (styl & ~LONG_PTR{WS_TABSTOP}));
+                          vybrany ? (styl | WS_TABSTOP) : (styl & ~LONG_PTR{WS_TABSTOP}));
     }
 }
 
@@ -413,10 +392,9 @@ void OknoVentil::PriPrikazu(int id, int kod)
         return;
     const IdOvladace i = *radek;
     if (Ovladace[i].druh == DruhOvladace::Prepinac) {
-        // Only the option that becomes selected raises its event, once; a
-        // focused option that stays unselected and the selected one clicked
-        // again do nothing.
-        if (SendMessageW(ovladace_[i], BM_GETCHECK, 0, 0) != BST_CHECKED || vybrane_[i])
+        // A focused option that stays unselected does nothing; the logic
+        // ignores the selected one clicked again.
+        if (SendMessageW(ovladace_[i], BM_GETCHECK, 0, 0) != BST_CHECKED)
             return;
         ObnovPrepinace();
     } else if (Ovladace[i].druh != DruhOvladace::Tlacitko) {
@@ -429,16 +407,23 @@ void OknoVentil::PriPrikazu(int id, int kod)
 LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 {
     const std::optional<IdOvladace> radek = RadekId(GetDlgCtrlID(ovladac));
-    if (radek && Ovladace[*radek].vlastnost == Vlastnost::AzurovePozadi) {
+    const std::optional<BarvyPole> barvy = radek ? BarvyOvladace(*radek) : std::nullopt;
+    if (barvy) {
         // Under a high-contrast theme the theme's colours of a field.
         if (VysokyKontrast()) {
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
-        SetTextColor(dc, RGB(0, 0, 0));
-        SetBkColor(dc, Azurova);
-        return reinterpret_cast<LRESULT>(azurova_);
+        const COLORREF pozadi = Rgb(barvy->pozadi);
+        if (!stetec_ || barvaStetce_ != pozadi) {
+            DeleteObject(stetec_);
+            stetec_ = CreateSolidBrush(pozadi);
+            barvaStetce_ = pozadi;
+        }
+        SetTextColor(dc, Rgb(barvy->text));
+        SetBkColor(dc, pozadi);
+        return reinterpret_cast<LRESULT>(stetec_);
     }
     return DefWindowProcW(okno_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(ovladac));

@@ -82,13 +82,12 @@ private:
     Stav stav_;
     std::array<HWND, Ovladace.size()> ovladace_{};
     std::array<PristupnyPopis, Ovladace.size()> popisy_{};
-    // Which option buttons were selected at the last look, so that a click
-    // on the one already selected does nothing.
-    std::array<bool, Ovladace.size()> vybrane_{};
     std::array<Obrazek, Ovladace.size()> obrazky_;
     HFONT pismoOkna_ = nullptr;
     std::array<HFONT, PismaOvladacu.size()> pisma_{};
-    HBRUSH azurova_ = nullptr;
+    // The background of the controls that keep their colours (BarvyOvladace).
+    HBRUSH stetec_ = nullptr;
+    COLORREF barvaStetce_ = 0;
     // The control that had the focus when the window was last deactivated.
     HWND fokus_ = nullptr;
 };

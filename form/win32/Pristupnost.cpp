@@ -1,5 +1,8 @@
 #include "Pristupnost.h"
 
+#include "Utf.h"
+#include "VzhledOkna.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 #include <oleacc.h>
@@ -243,7 +246,7 @@ void OznamUia(HWND hlaska, const std::wstring &zprava)
     if (FAILED(poskytovatel(hlaska, &prvek)) || !prvek)
         return;
     BSTR text = SysAllocStringLen(zprava.data(), static_cast<UINT>(zprava.size()));
-    BSTR cinnost = SysAllocString(L"Ventil.Vypocet");
+    BSTR cinnost = SysAllocString(Utf16(std::string(NazevOkna) + ".Vypocet").c_str());
     if (text && cinnost)
         oznameni(prvek, NotificationKind_ActionCompleted,
                  NotificationProcessing_ImportantMostRecent, text, cinnost);

@@ -1,4 +1,6 @@
 #include "OknoVentil.h"
+#include "Utf.h"
+#include "VzhledOkna.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -21,7 +23,7 @@ void OznamChybu(DWORD chyba)
         text += proc;
         LocalFree(proc);
     }
-    MessageBoxW(nullptr, text.c_str(), L"Ventil", MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, text.c_str(), Utf16(NazevOkna).c_str(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace
