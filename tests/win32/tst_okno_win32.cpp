@@ -212,22 +212,19 @@ TEST_CASE("the controls lie where the design puts them, at 96 and 144 dpi, with 
         {"Tkvs", {{488, 352, 657, 385}, {732, 528, 986, 578}}},
         {"Image2", {{16, 80, 138, 358}, {24, 120, 207, 537}}},
     };
-    struct Pripad
-    {
-        int dpi, sirka, vyska; // client area
-        int em;                // of the window's 8 pt font
-    };
-    for (const Pripad &p : {Pripad{96, 724, 504, 11}, Pripad{144, 1086, 756, 16}}) {
-        CAPTURE(p.dpi);
+    // The client area and the em height of the window's 8 pt font.
+    for (const auto [dpi, sirka, vyska, em] :
+         {std::array{96, 724, 504, 11}, {144, 1086, 756, 16}}) {
+        CAPTURE(dpi);
         Zobrazene o;
-        if (p.dpi != 96) {
+        if (dpi != 96) {
             for (IdOvladace i = 0; i < Ovladace.size(); ++i)
                 StaraPisma.push_back(reinterpret_cast<HFONT>(SendMessageW(o[i], WM_GETFONT, 0, 0)));
             HHOOK hacek =
                 SetWindowsHookExW(WH_CALLWNDPROC, PriPresunu, nullptr, GetCurrentThreadId());
             // What Windows sends when the window moves to a 150 % monitor.
             RECT navrh{0, 0, 1200, 900};
-            SendMessageW(o.okno.Hwnd(), WM_DPICHANGED, MAKEWPARAM(p.dpi, p.dpi),
+            SendMessageW(o.okno.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                          reinterpret_cast<LPARAM>(&navrh));
             UnhookWindowsHookEx(hacek);
             // Each control has its new font before it is resized.
@@ -235,12 +232,12 @@ TEST_CASE("the controls lie where the design puts them, at 96 and 144 dpi, with 
         }
         RECT klient;
         GetClientRect(o.okno.Hwnd(), &klient);
-        CHECK(klient.right == p.sirka);
-        CHECK(klient.bottom == p.vyska);
+        CHECK(klient.right == sirka);
+        CHECK(klient.bottom == vyska);
         for (const Misto &m : mista) {
             CAPTURE(m.jmeno);
             const RECT r = MistoVOkne(o[NajdiOvladac(m.jmeno)]);
-            CHECK(EqualRect(&r, &m.px[p.dpi / 144]));
+            CHECK(EqualRect(&r, &m.px[dpi / 144]));
         }
         for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
             CAPTURE(Ovladace[i].jmeno);
@@ -263,7 +260,7 @@ TEST_CASE("the controls lie where the design puts them, at 96 and 144 dpi, with 
         SelectObject(dc, puvodni);
         ReleaseDC(o[Ovl("TPocitej")], dc);
         // The em height, within the rasterizer's rounding.
-        CHECK(std::abs(tm.tmHeight - tm.tmInternalLeading - p.em) <= 1);
+        CHECK(std::abs(tm.tmHeight - tm.tmInternalLeading - em) <= 1);
     }
 }
 
