@@ -166,11 +166,6 @@ void Ventil::PripojUdalosti()
     }
 }
 
-void Ventil::Viditelnost()
-{
-    ::Viditelnost(stav_, *this);
-}
-
 std::string Ventil::Text(IdOvladace ovladac) const
 {
     const QWidget *w = ovladace_[ovladac];

@@ -17,9 +17,6 @@ class Ventil : public QWidget, private Okno
 public:
     explicit Ventil(QWidget *parent = nullptr);
 
-    // Shows and hides the input and output rows for the current mode.
-    void Viditelnost();
-
     const Stav &stav() const { return stav_; }
 
 private:

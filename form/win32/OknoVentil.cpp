@@ -4,7 +4,6 @@
 #include "VzhledOkna.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <algorithm>
 #include <cmath>
@@ -103,6 +102,8 @@ void UsadText(HWND pole)
     const int vyska = std::min<int>(tm.tmHeight, klient.bottom);
     const int nahore = (klient.bottom - vyska) / 2;
     RECT r{klient.left, nahore, klient.right, nahore + vyska};
+    // wParam 0: r is in client coordinates (Windows 8 and later would take
+    // 1 as an offset from the current rectangle).
     SendMessageW(pole, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
     InvalidateRect(pole, nullptr, TRUE);
 }
@@ -118,6 +119,15 @@ LRESULT CALLBACK JakoJednoradkove(HWND pole, UINT zprava, WPARAM w, LPARAM l, UI
     return DefSubclassProc(pole, zprava, w, l);
 }
 
+void SmazPisma(HFONT pismoOkna, const std::array<HFONT, PismaOvladacu.size()> &pisma)
+{
+    if (pismoOkna)
+        DeleteObject(pismoOkna);
+    for (HFONT f : pisma)
+        if (f)
+            DeleteObject(f);
+}
+
 RECT Misto(IdOvladace i, int dpi)
 {
     const Obdelnik r = ObdelnikVOkne(i);
@@ -129,10 +139,6 @@ RECT Misto(IdOvladace i, int dpi)
 
 OknoVentil::OknoVentil(HINSTANCE modul) : modul_(modul)
 {
-    // Pictures are decoded through COM; a caller that set COM up keeps its own.
-    const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    com_ = SUCCEEDED(hr);
-
     WNDCLASSEXW trida{};
     trida.cbSize = sizeof(trida);
     trida.lpfnWndProc = Procedura;
@@ -144,20 +150,24 @@ OknoVentil::OknoVentil(HINSTANCE modul) : modul_(modul)
     trida.hIcon = LoadIconW(modul, MAKEINTRESOURCEW(1));
     if (!trida.hIcon)
         trida.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    RegisterClassExW(&trida); // fails harmlessly when a second window registers it again
+    // A second window of the process finds the class registered.
+    if (!RegisterClassExW(&trida) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        chyba_ = GetLastError();
+        return;
+    }
 
-    CreateWindowExW(0, Trida, Utf16(NazevOkna).c_str(), StylOkna, CW_USEDEFAULT, CW_USEDEFAULT, 0,
-                    0, nullptr, nullptr, modul, this);
+    if (!CreateWindowExW(0, Trida, Utf16(NazevOkna).c_str(), StylOkna, CW_USEDEFAULT, CW_USEDEFAULT,
+                         0, 0, nullptr, nullptr, modul, this) &&
+        !chyba_)
+        chyba_ = GetLastError();
 }
 
 OknoVentil::~OknoVentil()
 {
     if (okno_)
         DestroyWindow(okno_);
-    UvolniPisma();
+    SmazPisma(pismoOkna_, pisma_);
     DeleteObject(stetec_);
-    if (com_)
-        CoUninitialize();
 }
 
 void OknoVentil::Ukaz(int nCmdShow)
@@ -180,7 +190,6 @@ LRESULT CALLBACK OknoVentil::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM 
         SetWindowLongPtrW(okno, GWLP_USERDATA, 0);
         ja->okno_ = nullptr;
         ja->ovladace_.fill(nullptr);
-        PostQuitMessage(0);
         return DefWindowProcW(okno, zprava, w, l);
     }
     return ja->Zpracuj(zprava, w, l);
@@ -193,8 +202,8 @@ LRESULT OknoVentil::Zpracuj(UINT zprava, WPARAM w, LPARAM l)
         dpi_ = static_cast<int>(GetDpiForWindow(okno_));
         if (dpi_ <= 0)
             dpi_ = 96;
-        VytvorPisma();
-        VytvorOvladace();
+        if (!VytvorOvladace())
+            return -1;
         NastavVelikostOkna(nullptr);
         Obsluz(Udalost::Nacteni, stav_, *this);
         fokus_ = ovladace_[PrvniFokus(stav_)];
@@ -229,7 +238,7 @@ LRESULT OknoVentil::Zpracuj(UINT zprava, WPARAM w, LPARAM l)
     return DefWindowProcW(okno_, zprava, w, l);
 }
 
-void OknoVentil::VytvorOvladace()
+bool OknoVentil::VytvorOvladace()
 {
     const DruhOvladace *predchozi = nullptr;
     std::string_view kontejnerPredchoziho;
@@ -253,8 +262,10 @@ void OknoVentil::VytvorOvladace()
         ovladace_[i] = h;
         predchozi = &p.druh;
         kontejnerPredchoziho = p.kontejner;
-        if (!h)
-            continue;
+        if (!h) {
+            chyba_ = GetLastError();
+            return false;
+        }
         if (p.druh == DruhOvladace::TextovePole || p.druh == DruhOvladace::VystupniPole)
             SendMessageW(h, EM_SETLIMITTEXT, MaxDelkaTextu, 0);
         if (p.druh == DruhOvladace::VystupniPole)
@@ -268,8 +279,10 @@ void OknoVentil::VytvorOvladace()
         ZpristupniOvladac(h, &popisy_[i]);
     }
     ObnovPrepinace();
+    VytvorPisma();
     Rozmisti();
     NactiObrazky();
+    return true;
 }
 
 void OknoVentil::Rozmisti()
@@ -280,11 +293,6 @@ void OknoVentil::Rozmisti()
         const RECT r = Misto(i, dpi_);
         SetWindowPos(ovladace_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT pismo = pismoOkna_;
-        for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
-            if (PismaOvladacu[k].ovladac == i)
-                pismo = pisma_[k];
-        SendMessageW(ovladace_[i], WM_SETFONT, reinterpret_cast<WPARAM>(pismo), TRUE);
         if (Ovladace[i].druh == DruhOvladace::VystupniPole)
             UsadText(ovladace_[i]);
     }
@@ -292,23 +300,22 @@ void OknoVentil::Rozmisti()
 
 void OknoVentil::VytvorPisma()
 {
-    UvolniPisma();
+    // A control must never hold a deleted font: the old ones go only once
+    // every control has its new one, before Rozmisti resizes it.
+    const HFONT starePismoOkna = pismoOkna_;
+    const auto stara = pisma_;
     // The design's dialog font, for every control without one of its own.
     pismoOkna_ = Pismo(PismoOkna.body, PismoOkna.tucne, dpi_);
     for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
         pisma_[k] = Pismo(PismaOvladacu[k].body, PismaOvladacu[k].tucne, dpi_);
-}
-
-void OknoVentil::UvolniPisma()
-{
-    if (pismoOkna_)
-        DeleteObject(pismoOkna_);
-    pismoOkna_ = nullptr;
-    for (HFONT &f : pisma_) {
-        if (f)
-            DeleteObject(f);
-        f = nullptr;
+    for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
+        HFONT pismo = pismoOkna_;
+        for (std::size_t k = 0; k < PismaOvladacu.size(); ++k)
+            if (PismaOvladacu[k].ovladac == i)
+                pismo = pisma_[k];
+        SendMessageW(ovladace_[i], WM_SETFONT, reinterpret_cast<WPARAM>(pismo), TRUE);
     }
+    SmazPisma(starePismoOkna, stara);
 }
 
 void OknoVentil::NactiObrazky()
@@ -317,8 +324,13 @@ void OknoVentil::NactiObrazky()
     const Barva barva{GetRValue(pozadi), GetGValue(pozadi), GetBValue(pozadi)};
     for (IdOvladace i = 0; i < Ovladace.size(); ++i)
         if (Ovladace[i].druh == DruhOvladace::Obrazek) {
-            obrazky_[i].Nacti(modul_, Utf16(SouborObrazku(Ovladace[i].text, barva, 1.0)),
-                              Utf16(SouborObrazku(Ovladace[i].text, barva, dpi_ / 96.0)), dpi_);
+            // A picture that cannot be read leaves its place empty; the
+            // window works without it.
+            if (!obrazky_[i].Nacti(modul_, Utf16(SouborObrazku(Ovladace[i].text, barva, 1.0)),
+                                   Utf16(SouborObrazku(Ovladace[i].text, barva, dpi_ / 96.0)),
+                                   dpi_))
+                OutputDebugStringW(
+                    (L"picture not read: " + Utf16(Ovladace[i].text) + L"\n").c_str());
             InvalidateRect(ovladace_[i], nullptr, TRUE);
         }
 }
@@ -370,15 +382,15 @@ void OknoVentil::PriPrikazu(int id, int kod)
     // and no cancel button Esc does nothing, and Enter presses the focused
     // push button, if any, as Space does.
     if (id == IDOK) {
-        const IdOvladace fokus = RadekId(GetDlgCtrlID(GetFocus()));
-        if (fokus < Ovladace.size() && Ovladace[fokus].druh == DruhOvladace::Tlacitko &&
-            IsChild(okno_, GetFocus()))
-            PriPrikazu(IdRadku(fokus), BN_CLICKED);
+        const std::optional<IdOvladace> fokus = RadekId(GetDlgCtrlID(GetFocus()));
+        if (fokus && Ovladace[*fokus].druh == DruhOvladace::Tlacitko && IsChild(okno_, GetFocus()))
+            PriPrikazu(IdRadku(*fokus), BN_CLICKED);
         return;
     }
-    const IdOvladace i = RadekId(id);
-    if (i == Ovladace.size() || kod != BN_CLICKED)
+    const std::optional<IdOvladace> radek = RadekId(id);
+    if (!radek || kod != BN_CLICKED)
         return;
+    const IdOvladace i = *radek;
     if (Ovladace[i].druh == DruhOvladace::Prepinac) {
         // A focused option that stays unselected does nothing; the logic
         // ignores the selected one clicked again.
@@ -394,9 +406,8 @@ void OknoVentil::PriPrikazu(int id, int kod)
 
 LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 {
-    const IdOvladace radek = RadekId(GetDlgCtrlID(ovladac));
-    const std::optional<BarvyPole> barvy =
-        radek < Ovladace.size() ? BarvyOvladace(radek) : std::nullopt;
+    const std::optional<IdOvladace> radek = RadekId(GetDlgCtrlID(ovladac));
+    const std::optional<BarvyPole> barvy = radek ? BarvyOvladace(*radek) : std::nullopt;
     if (barvy) {
         // Under a high-contrast theme the theme's colours of a field.
         if (VysokyKontrast()) {
@@ -420,10 +431,10 @@ LRESULT OknoVentil::PriBarveStatickeho(HDC dc, HWND ovladac)
 
 void OknoVentil::PriKresleni(const DRAWITEMSTRUCT &kresba)
 {
-    const IdOvladace radek = RadekId(static_cast<int>(kresba.CtlID));
+    const std::optional<IdOvladace> radek = RadekId(static_cast<int>(kresba.CtlID));
     FillRect(kresba.hDC, &kresba.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    if (radek < Ovladace.size())
-        obrazky_[radek].Kresli(kresba.hDC, kresba.rcItem.left, kresba.rcItem.top);
+    if (radek)
+        obrazky_[*radek].Kresli(kresba.hDC, kresba.rcItem.left, kresba.rcItem.top);
 }
 
 void OknoVentil::PriAktivaci(bool aktivni)
@@ -474,7 +485,9 @@ void OknoVentil::NastavText(IdOvladace ovladac, std::string_view text)
 void OknoVentil::Zobraz(IdOvladace ovladac, bool zobrazit)
 {
     HWND h = ovladace_[ovladac];
-    if (!h || (IsWindowVisible(h) != FALSE) == zobrazit)
+    // The control's own style: IsWindowVisible is FALSE for every control
+    // while the window itself is hidden.
+    if (!h || ((GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0) == zobrazit)
         return;
     // A control that hides with the focus passes it on, so the keyboard
     // keeps working.
@@ -512,14 +525,19 @@ void OknoVentil::Ukonci()
         DestroyWindow(okno_);
 }
 
-int SmyckaZprav(HWND okno)
+int SmyckaZprav(const OknoVentil &okno)
 {
-    MSG zprava;
-    while (GetMessageW(&zprava, nullptr, 0, 0) > 0) {
-        if (IsWindow(okno) && IsDialogMessageW(okno, &zprava))
+    // The window is destroyed only while one of its messages is handled,
+    // so the loop sees it gone right after.
+    MSG zprava{};
+    while (okno.Hwnd()) {
+        const BOOL vysledek = GetMessageW(&zprava, nullptr, 0, 0);
+        if (vysledek <= 0)
+            return vysledek == 0 ? static_cast<int>(zprava.wParam) : 1;
+        if (IsDialogMessageW(okno.Hwnd(), &zprava))
             continue;
         TranslateMessage(&zprava);
         DispatchMessageW(&zprava);
     }
-    return static_cast<int>(zprava.wParam);
+    return 0;
 }

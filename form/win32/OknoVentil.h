@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 // The window Ventil of standard Windows controls over the window's logic:
 // built from the control table, it forwards the events to the logic and
@@ -17,7 +18,8 @@ public:
     // The window class's name, for finding the window from outside.
     static constexpr const wchar_t *Trida = L"VentilOkno";
 
-    // Creates the window, hidden; Zobraz(nCmdShow) shows it.
+    // Creates the window, hidden; Ukaz(nCmdShow) shows it. Where it cannot
+    // be made, Hwnd() is nullptr and Chyba() says why. COM must be started.
     explicit OknoVentil(HINSTANCE modul);
     OknoVentil(const OknoVentil &) = delete;
     OknoVentil &operator=(const OknoVentil &) = delete;
@@ -27,20 +29,22 @@ public:
     // The control of that row, or nullptr once the window is gone.
     HWND Ovladac(IdOvladace ovladac) const { return ovladace_[ovladac]; }
     void Ukaz(int nCmdShow);
-    int Dpi() const { return dpi_; }
+    // Windows' error code of the failure that kept the window from being
+    // made, 0 where Windows gave none.
+    DWORD Chyba() const { return chyba_; }
 
     // The control ID of a row, stable from one version to the next.
     static constexpr int IdRadku(IdOvladace ovladac)
     {
         return 1000 + static_cast<int>(ovladac) + 1;
     }
-    // The row of a control ID, or Ovladace.size() for an ID of no row.
-    static constexpr IdOvladace RadekId(int id)
+    // The row of a control ID, if it is one.
+    static constexpr std::optional<IdOvladace> RadekId(int id)
     {
         const int radek = id - IdRadku(0);
-        return radek < 0 || radek >= static_cast<int>(Ovladace.size())
-                   ? Ovladace.size()
-                   : static_cast<IdOvladace>(radek);
+        if (radek < 0 || radek >= static_cast<int>(Ovladace.size()))
+            return std::nullopt;
+        return static_cast<IdOvladace>(radek);
     }
 
     // Okno
@@ -56,10 +60,9 @@ private:
     static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
     LRESULT Zpracuj(UINT zprava, WPARAM w, LPARAM l);
 
-    void VytvorOvladace();
+    bool VytvorOvladace();
     void Rozmisti();
     void VytvorPisma();
-    void UvolniPisma();
     void NactiObrazky();
     void NastavVelikostOkna(const RECT *navrh);
     void ObnovPrepinace();
@@ -74,7 +77,7 @@ private:
 
     HINSTANCE modul_;
     HWND okno_ = nullptr;
-    bool com_ = false;
+    DWORD chyba_ = 0;
     int dpi_ = 96;
     Stav stav_;
     std::array<HWND, Ovladace.size()> ovladace_{};
@@ -89,6 +92,6 @@ private:
     HWND fokus_ = nullptr;
 };
 
-// Runs the program's message loop until the window is closed; Tab, the
+// Runs the program's message loop until the window is gone; Tab, the
 // arrows, Space and Enter move and press as in a dialog.
-int SmyckaZprav(HWND okno);
+int SmyckaZprav(const OknoVentil &okno);

