@@ -58,6 +58,25 @@ const VazbaVystupu &VazbaPole(IdOvladace pole)
                          [&](const VazbaVystupu &v) { return v.pole == pole; });
 }
 
+// Whether the event selects the option that the state has selected already.
+bool Vybrano(const Stav &s, Udalost u)
+{
+    switch (u) {
+    case Udalost::TMedium1:
+        return s.Medium1;
+    case Udalost::TMedium2:
+        return s.Medium2;
+    case Udalost::TMedium3:
+        return s.Medium3;
+    case Udalost::TZpusob1:
+        return s.Zpusob1;
+    case Udalost::TZpusob2:
+        return s.Zpusob2;
+    default:
+        return false;
+    }
+}
+
 // Load handler: the steam table first, then the start mode (flow from heat
 // power, water). It shows nothing: the window as built already shows that
 // mode.
@@ -138,6 +157,8 @@ std::optional<Udalost> UdalostOvladace(IdOvladace ovladac)
 
 void Obsluz(Udalost udalost, Stav &stav, Okno &okno)
 {
+    if (Vybrano(stav, udalost))
+        return;
     switch (udalost) {
     case Udalost::Nacteni:
         Nacteni(stav);

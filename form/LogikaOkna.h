@@ -48,6 +48,8 @@ enum class Udalost { Nacteni, TMedium1, TMedium2, TMedium3, TZpusob1, TZpusob2, 
 std::optional<Udalost> UdalostOvladace(IdOvladace ovladac);
 
 // Runs the event's handler on the state, writing through the window.
+// Selecting the option that the state already has selected does nothing,
+// however the window reports it.
 void Obsluz(Udalost udalost, Stav &stav, Okno &okno);
 
 // Shows and hides the input and output rows for the mode of the state.

@@ -73,14 +73,7 @@ void PorovnejSeStrtod(std::string_view text, const PrectenoCislo &r)
         return;
     errno = 0;
     char *konec = nullptr;
-#ifdef __MINGW32__
-    // MinGW's strtod is the Windows C runtime's, which does not round every
-    // decimal to the nearest double; its own correctly rounded one is the
-    // reference there.
-    const double v = __mingw_strtod(t.c_str(), &konec);
-#else
-    const double v = std::strtod(t.c_str(), &konec);
-#endif
+    const double v = StrtodReference(t.c_str(), &konec);
     // No number at all reads as +0; the C library's sign of a failed
     // conversion differs between libraries.
     if (konec == t.c_str()) {

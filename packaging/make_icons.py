@@ -9,11 +9,14 @@ Debian package python3-pil):
 Icon themes expect square icons; the window icon is 24 x 32. Each picture is
 centred on a transparent square of its height, and the SVG gets a square
 view box, since some icon loaders stretch a drawing to the square they ask
-for.
+for. The web edition's manifest wants 192 and 512 px: those are drawn anew
+by the window icon's own drawing (res/make_pictures.py) at that height, on
+its white ground made square, as a phone's launcher shows it.
 """
 
 import os
 import re
+import sys
 
 from PIL import Image
 
@@ -44,6 +47,18 @@ def square_svg(src, dst):
         f.write(svg)
 
 
+def web_png(side, dst):
+    sys.path.insert(0, os.path.join(ROOT, "res"))
+    import make_pictures
+
+    width, height = make_pictures.ICON_SIZE
+    scale = side // height
+    image = make_pictures.draw_icon(scale)
+    square = Image.new("RGB", (side, side), (255, 255, 255))
+    square.paste(image, ((side - image.width) // 2, (side - image.height) // 2))
+    square.save(dst, optimize=True)
+
+
 def main():
     res = os.path.join(ROOT, "res")
     out = os.path.join(ROOT, "packaging", "icons")
@@ -51,6 +66,8 @@ def main():
     square_png(os.path.join(res, "ikona.png"), os.path.join(out, ICON_STEM + "-32.png"))
     square_png(os.path.join(res, "ikona@2x.png"), os.path.join(out, ICON_STEM + "-64.png"))
     square_svg(os.path.join(res, "ikona.svg"), os.path.join(out, ICON_STEM + ".svg"))
+    for side in (192, 512):
+        web_png(side, os.path.join(out, "%s-%d.png" % (ICON_STEM, side)))
 
 
 if __name__ == "__main__":

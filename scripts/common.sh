@@ -5,6 +5,7 @@
 baliky_sestaveni=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev        # Qt 6 Widgets and Test
+    libfast-float-dev libfmt-dev  # numbers read and written, header only
 )
 
 # What the tests need besides.
@@ -28,6 +29,22 @@ baliky_windows=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # MinGW-w64, linked statically
     wine64 wine xvfb xauth        # the tests and the real program under Wine
     msitools wixl faketime        # the MSI, its time stamps fixed
+    libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
+)
+
+# What the web edition needs: building it with Debian's Emscripten, running
+# its tests under node and in a real headless Chromium.
+baliky_web=(
+    cmake ninja-build python3
+    emscripten nodejs             # WebAssembly, its test programs under node
+    libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
+    chromium chromium-driver chromium-l10n python3-selenium  # the page in a real browser
+)
+
+# What the web edition needs: compiling it to WebAssembly, serving it.
+baliky_web=(
+    cmake ninja-build python3
+    emscripten node-acorn         # Debian's Emscripten and the parser its optimiser runs
 )
 
 # konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with

@@ -1,6 +1,9 @@
 #include "CteniCisla.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -24,8 +27,10 @@ bool jeOktCislice(char c)
 }
 
 // Hexadecimal or octal digits as a whole number. Octal digits are turned into
-// hexadecimal ones (3 bits each) so that from_chars rounds the value correctly
-// whatever its width.
+// hexadecimal ones (3 bits each) so that the C library's strtod rounds the
+// value correctly whatever its width: glibc's, musl's (WebAssembly) and
+// MinGW's own do. The text holds no decimal separator, so the locale does not
+// enter.
 PrectenoCislo CtiCeleCislo(const std::string &cislice, bool oktalove)
 {
     std::string hex;
@@ -50,13 +55,18 @@ PrectenoCislo CtiCeleCislo(const std::string &cislice, bool oktalove)
     }
     if (hex.empty())
         return {};
-    double hodnota = 0.0;
-    const auto [konec, chyba] =
-        std::from_chars(hex.data(), hex.data() + hex.size(), hodnota, std::chars_format::hex);
-    if (chyba == std::errc::result_out_of_range)
-        return {0.0, true};
-    if (chyba != std::errc() || konec != hex.data() + hex.size())
+    hex.insert(0, "0x");
+    char *konec = nullptr;
+#ifdef __MINGW32__
+    // Plain strtod may be the Windows C runtime's, which reads no hexadecimal.
+    const double hodnota = __mingw_strtod(hex.c_str(), &konec);
+#else
+    const double hodnota = std::strtod(hex.c_str(), &konec);
+#endif
+    if (konec != hex.data() + hex.size())
         return {};
+    if (std::isinf(hodnota))
+        return {0.0, true};
     return {hodnota, false};
 }
 
@@ -83,7 +93,7 @@ PrectenoCislo CtiCislo(std::string_view text)
     }
 
     // Collect the longest prefix of the decimal form into a text that
-    // from_chars takes: no '+', 'e' for the exponent letter.
+    // fast_float takes: no '+', 'e' for the exponent letter.
     std::string cislo;
     bool zaporne = false;
     if (i < n && (t[i] == '+' || t[i] == '-')) {
@@ -92,31 +102,14 @@ PrectenoCislo CtiCislo(std::string_view text)
             cislo += '-';
         ++i;
     }
-    // Decimal exponent of the first significant digit before the written
-    // exponent, to tell an overflow from an underflow.
-    long long rad = 0;
-    bool vyznamna = false;
     std::size_t pocetCislic = 0;
     while (i < n && jeCislice(t[i])) {
-        if (t[i] != '0' || vyznamna) {
-            if (vyznamna)
-                ++rad;
-            vyznamna = true;
-        }
         cislo += t[i++];
         ++pocetCislic;
     }
     if (i < n && t[i] == '.') {
         cislo += t[i++];
-        long long nulyZaTeckou = 0;
         while (i < n && jeCislice(t[i])) {
-            if (!vyznamna) {
-                ++nulyZaTeckou;
-                if (t[i] != '0') {
-                    vyznamna = true;
-                    rad = -nulyZaTeckou;
-                }
-            }
             cislo += t[i++];
             ++pocetCislic;
         }
@@ -124,35 +117,27 @@ PrectenoCislo CtiCislo(std::string_view text)
     if (pocetCislic == 0)
         return {};
 
-    long long exponent = 0;
     if (i < n && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
         std::size_t j = i + 1;
-        bool zapornyExp = false;
+        const bool zapornyExp = j < n && t[j] == '-';
         if (j < n && (t[j] == '+' || t[j] == '-'))
-            zapornyExp = t[j++] == '-';
+            ++j;
         if (j < n && jeCislice(t[j])) {
-            cislo += 'e';
-            if (zapornyExp)
-                cislo += '-';
-            while (j < n && jeCislice(t[j])) {
-                // Saturate: only the sign of the order of magnitude matters here.
-                if (exponent < 1'000'000'000)
-                    exponent = exponent * 10 + (t[j] - '0');
+            cislo += zapornyExp ? "e-" : "e";
+            while (j < n && jeCislice(t[j]))
                 cislo += t[j++];
-            }
-            if (zapornyExp)
-                exponent = -exponent;
         }
     }
 
+    // fast_float stores the infinity or the zero of an out-of-range text, but
+    // only newer versions also report it: the value tells an overflow.
     double hodnota = 0.0;
-    const auto [konec, chyba] = std::from_chars(cislo.data(), cislo.data() + cislo.size(), hodnota,
-                                                std::chars_format::general);
-    if (chyba == std::errc::result_out_of_range) {
-        if (vyznamna && rad + exponent > 0)
-            return {0.0, true};
+    const auto [konec, chyba] = fast_float::from_chars(cislo.data(), cislo.data() + cislo.size(),
+                                                       hodnota, fast_float::chars_format::general);
+    if (std::isinf(hodnota))
+        return {0.0, true};
+    if (chyba == std::errc::result_out_of_range)
         return {zaporne ? -0.0 : 0.0, false};
-    }
     if (chyba != std::errc() || konec != cislo.data() + cislo.size())
         return {};
     return {hodnota, false};

@@ -1,7 +1,7 @@
 #include "TextCisla.h"
 
-#include <array>
-#include <charconv>
+#include <fmt/format.h>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -16,10 +16,7 @@ std::string TextCisla(const Hodnota &hodnota, std::string_view oddelovac)
         return "0";
 
     // Correctly rounded to 15 significant digits: d.dddddddddddddde[+-]x
-    std::array<char, 32> buf{};
-    const auto vysledek =
-        std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific, 14);
-    const std::string_view vedecky(buf.data(), static_cast<std::size_t>(vysledek.ptr - buf.data()));
+    const std::string vedecky = fmt::format("{:.14e}", x);
 
     const bool zaporne = vedecky.front() == '-';
     const std::size_t e = vedecky.find('e');
@@ -27,7 +24,7 @@ std::string TextCisla(const Hodnota &hodnota, std::string_view oddelovac)
     for (char c : vedecky.substr(0, e))
         if (c >= '0' && c <= '9')
             cislice += c;
-    const int exponent = std::atoi(std::string(vedecky.substr(e + 1)).c_str());
+    const int exponent = std::atoi(vedecky.c_str() + e + 1);
     // Near the largest double, rounding up to 15 digits would give a text
     // beyond the range of a double; the digit below keeps it readable.
     if (exponent == 308 && cislice > "179769313486231")

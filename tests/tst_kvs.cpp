@@ -7,7 +7,6 @@
 
 #include <doctest/doctest.h>
 
-#include <charconv>
 #include <string>
 
 namespace {
@@ -23,9 +22,7 @@ std::string Popis(const Hodnota &h)
         return "empty";
     if (h.druh() == Hodnota::Druh::PrazdnyText)
         return "empty text";
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, *h);
-    return std::string(buf, r.ptr);
+    return fmt::format("{}", *h);
 }
 
 // One call: the inputs, then Kvs and the three volumes expected.

@@ -6,9 +6,11 @@
 #include "NaplnTabulku.h"
 #include "Stav.h"
 
-#include <charconv>
+#include <fmt/format.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -21,14 +23,31 @@ inline std::uint64_t BityCisla(double x)
     return b;
 }
 
+// The double of the given bits (std::bit_cast, which Emscripten 3.1.6's C++
+// library lacks).
+inline double CisloZBitu(std::uint64_t b)
+{
+    double x;
+    std::memcpy(&x, &b, sizeof x);
+    return x;
+}
+
 // Shortest and hexadecimal form, for messages: a wrong last bit shows.
 inline std::string TextBitu(double x)
 {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + 32, x);
-    *r.ptr++ = ' ';
-    r = std::to_chars(r.ptr, buf + sizeof buf, x, std::chars_format::hex);
-    return std::string(buf, r.ptr);
+    return fmt::format("{} {:a}", x, x);
+}
+
+// The C library's strtod, correctly rounded, as a reference reader of
+// decimal text: MinGW's own one, where plain strtod may be the Windows C
+// runtime's, which does not round every decimal to the nearest double.
+inline double StrtodReference(const char *text, char **konec)
+{
+#ifdef __MINGW32__
+    return __mingw_strtod(text, konec);
+#else
+    return std::strtod(text, konec);
+#endif
 }
 
 // Sets the mode flags as the option buttons would: medium 1 water, 2 steam,
