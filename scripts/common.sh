@@ -32,19 +32,16 @@ baliky_windows=(
     libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
 )
 
-# What the web edition needs: building it with Debian's Emscripten, running
-# its tests under node and in a real headless Chromium.
+# What the web edition needs: building it with Debian's Emscripten (and the
+# parser its optimiser runs), running its tests under node and in a real
+# headless Chromium. npm, for the browser test's axe-core, comes with some
+# nodes and is its own package with Debian's: scripts/test-web.sh asks for
+# it where it is missing.
 baliky_web=(
     cmake ninja-build python3
-    emscripten nodejs             # WebAssembly, its test programs under node
+    emscripten node-acorn nodejs  # WebAssembly, its test programs under node
     libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
     chromium chromium-driver chromium-l10n python3-selenium  # the page in a real browser
-)
-
-# What the web edition needs: compiling it to WebAssembly, serving it.
-baliky_web=(
-    cmake ninja-build python3
-    emscripten node-acorn         # Debian's Emscripten and the parser its optimiser runs
 )
 
 # konfiguruj DIR [CMAKE_ARG...]: configures the build directory DIR with

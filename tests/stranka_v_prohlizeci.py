@@ -140,7 +140,7 @@ def bez_site(d, server, vstupy, vysledky):
 VODA = {"TVykon": "100", "TDeltaT": "20", "TDeltaP": "100"}
 PARA = {"TMedium2": None, "TVykon": "100", "TSuchost": "1", "TPpary": "400", "TDeltaP": "100"}
 KRITICKA = {"TMedium2": None, "TVykon": "100", "TSuchost": "1", "TPpary": "200", "TDeltaP": "101"}
-NULA = {"TDeltaT": "0"}
+NULA = {"TDeltaP": "0"}
 ZADEJ = "Zadej číslo > 0"
 KROKY = [
     # language, step, arguments

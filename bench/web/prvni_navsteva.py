@@ -40,7 +40,7 @@ MERIC = """(() => {
 })();"""
 
 DRUHY = {".html": "HTML", ".js": "JS", ".wasm": "WASM", ".png": "pictures", ".svg": "pictures",
-         ".jpg": "pictures", ".webp": "pictures"}
+         ".gif": "pictures", ".webp": "pictures", ".ico": "pictures"}
 
 
 def nacti(adresa, cekej_na_pracovnika=False):
