@@ -3,7 +3,9 @@ browser test: the bytes it fetches (as served, with gzip -9 and with brotli
 where the brotli program is), and the time from navigation until the window
 is shown, against a page holding only the window's two pictures, served the
 same way. Each load is a first visit, in a browser with a fresh profile;
-the figure is the median of N loads of each, taken in turn.
+the figure is the median of N loads of each, taken in turn. Then N visits
+again in one browser each, the window's page from its service worker's
+cache, the pictures' from the browser's.
 
     python3 bench/web/prvni_navsteva.py [N] [FOLDER]   (defaults 11, build-web)
 
@@ -43,15 +45,19 @@ DRUHY = {".html": "HTML", ".js": "JS", ".wasm": "WASM", ".png": "pictures", ".sv
          ".gif": "pictures", ".webp": "pictures", ".ico": "pictures"}
 
 
-def nacti(adresa, cekej_na_pracovnika=False):
-    """One first visit in a fresh browser: milliseconds until shown."""
+def nacti(adresa, cekej_na_pracovnika=False, znovu=0):
+    """A first visit in a fresh browser, then `znovu` visits again (the
+    service worker's or the browser's cache): milliseconds until shown."""
     with chromium() as d:
         d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": MERIC})
-        d.get(adresa)
-        ms = WebDriverWait(d, 60).until(lambda d: d.execute_script("return window.ukazanoMs"))
-        if cekej_na_pracovnika:
-            WebDriverWait(d, 60).until(
-                lambda d: d.execute_script("return !!navigator.serviceWorker.controller"))
+        ms = []
+        for _ in range(1 + znovu):
+            d.get(adresa)
+            ms.append(WebDriverWait(d, 60).until(lambda d: d.execute_script("return window.ukazanoMs")))
+            if cekej_na_pracovnika or znovu:
+                WebDriverWait(d, 60).until(lambda d: d.execute_script(
+                    "return !navigator.serviceWorker || !document.getElementById('Ventil')"
+                    " || !!navigator.serviceWorker.controller"))
         obrazky = d.execute_script(
             "return ['Image1', 'Image2'].map(j => document.getElementById(j))"
             ".filter(i => i).map(i => i.outerHTML.replace(/ id=\"[^\"]*\"/, ''))")
@@ -72,7 +78,8 @@ server = Server(SLOZKA)
 _, obrazky = nacti(server.adresa, cekej_na_pracovnika=True)
 server.zastav()
 soucty = collections.defaultdict(lambda: [0, 0, 0])
-for cesta in dict.fromkeys(urllib.parse.urlsplit(c).path for c in server.cesty):
+for cesta in dict.fromkeys(urllib.parse.urlsplit(c).path.replace("/index.html", "/")
+                           for c in server.cesty):
     soubor = os.path.join(SLOZKA, cesta.lstrip("/") or "index.html")
     if os.path.isfile(soubor):
         with open(soubor, "rb") as f:
@@ -96,9 +103,15 @@ with tempfile.TemporaryDirectory() as tmp:
     server = Server(kopie)
     casy = collections.defaultdict(list)
     for _ in range(N):
-        casy["Ventil"].append(nacti(server.adresa)[0])
-        casy["pictures"].append(nacti(server.adresa + "obrazky.html")[0])
+        casy["Ventil"].append(nacti(server.adresa)[0][0])
+        casy["pictures"].append(nacti(server.adresa + "obrazky.html")[0][0])
+    casy["Ventil again"] = nacti(server.adresa, znovu=N)[0][1:]
+    casy["pictures again"] = nacti(server.adresa + "obrazky.html", znovu=N)[0][1:]
     server.zastav()
-median = {k: statistics.median(v) for k, v in casy.items()}
-print("\nuntil shown, median of %d first visits: Ventil %.1f ms, two pictures %.1f ms, ratio %.2f"
-      % (N, median["Ventil"], median["pictures"], median["Ventil"] / median["pictures"]))
+print()
+for navsteva, ventil, obrazky in (("first visits", "Ventil", "pictures"),
+                                  ("visits again", "Ventil again", "pictures again")):
+    v, o = statistics.median(casy[ventil]), statistics.median(casy[obrazky])
+    print("until shown, median of %d %s: Ventil %.1f ms (%.1f to %.1f), two pictures %.1f ms "
+          "(%.1f to %.1f), ratio %.2f" % (N, navsteva, v, min(casy[ventil]), max(casy[ventil]),
+                                          o, min(casy[obrazky]), max(casy[obrazky]), v / o))
