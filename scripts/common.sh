@@ -39,7 +39,8 @@ baliky_windows=(
 # it where it is missing.
 baliky_web=(
     cmake ninja-build python3
-    emscripten node-acorn nodejs  # WebAssembly, its test programs under node
+    emscripten nodejs             # WebAssembly, its test programs under node
+    node-acorn                    # the parser Emscripten's optimiser runs under node
     libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
     chromium chromium-driver chromium-l10n python3-selenium  # the page in a real browser
 )

@@ -22,17 +22,10 @@ esac
 . scripts/common.sh
 bash scripts/install-missing.sh "${baliky_web[@]}"
 
-# Debian's Emscripten runs its JavaScript optimiser under node with the
-# acorn of Debian's node modules; a node from elsewhere does not look there.
-export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-
 out=${VENTIL_WEB_BUILD:-build-web}
 obj=$out.cmake
-# The clone's path stays out of the WebAssembly (assert's __FILE__).
-src=$(pwd)
 emcmake cmake -S . -B "$obj" -G Ninja -DVENTIL_QT=OFF -DBUILD_TESTING=OFF \
-    -DCMAKE_BUILD_TYPE=Release -DVENTIL_WERROR=ON \
-    -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$src=." >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DVENTIL_WERROR=ON >/dev/null
 cmake --build "$obj" --target ventil_web
 
 rm -rf "$out"

@@ -53,6 +53,7 @@ class OknoWeb final : public Okno
 public:
     OknoWeb()
     {
+        val::global("document").set("title", std::string(NazevOkna));
         VytvorOvladace();
         Obsluz(Udalost::Nacteni, stav_, *this);
     }
