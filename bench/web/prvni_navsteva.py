@@ -41,7 +41,7 @@ MERIC = """(() => {
   requestAnimationFrame(snimek);
 })();"""
 
-DRUHY = {".html": "HTML", ".js": "JS", ".wasm": "WASM", ".png": "pictures", ".svg": "pictures",
+DRUHY = {".html": "HTML", ".css": "CSS", ".js": "JS", ".wasm": "WASM", ".png": "pictures", ".svg": "pictures",
          ".gif": "pictures", ".webp": "pictures", ".ico": "pictures"}
 
 
@@ -88,7 +88,7 @@ for cesta in dict.fromkeys(urllib.parse.urlsplit(c).path.replace("/index.html", 
             soucty[druh] = [a + (b or 0) for a, b in zip(soucty[druh], v)]
         print("%-28s %9d %9d %9s" % (cesta, *v[:2], v[2]))
 print("\n%-10s %12s %12s %12s" % ("", "served", "gzip -9", "brotli" if shutil.which("brotli") else ""))
-for druh in ("HTML", "JS", "WASM", "pictures", "other", "total"):
+for druh in ("HTML", "CSS", "JS", "WASM", "pictures", "other", "total"):
     if druh in soucty:
         print("%-10s %12d %12d %12s" % (druh, *soucty[druh][:2], soucty[druh][2] or ""))
 
