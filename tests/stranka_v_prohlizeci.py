@@ -59,13 +59,16 @@ def rozlozeni(d, vstupy):
 
 
 def tab(d, start, zastavky):
-    """Tab from start visits the stops in this order (one per frame)."""
+    """Tab from start visits the stops in this order (one per frame), and
+    Shift+Tab goes back one."""
     d.execute_script("document.getElementById(arguments[0]).focus()", start)
     videno = [start]
     for _ in zastavky[1:]:
         d.switch_to.active_element.send_keys(Keys.TAB)
         videno.append(d.switch_to.active_element.get_attribute("id"))
-    assert videno == zastavky, videno
+    d.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
+    videno.append(d.switch_to.active_element.get_attribute("id"))
+    assert videno == zastavky + zastavky[-2:-1], videno
 
 
 def poradi(d):
@@ -110,7 +113,8 @@ def axe(d, povoleno):
 
 def telefon(d):
     """One column in reading order, no horizontal scrolling, fingers' targets
-    and fonts that keep a phone from zooming; Tab follows the column."""
+    and fonts that keep a phone from zooming; Tab follows the column; after
+    a compute the result is in view."""
     boxy, sirka = d.execute_script(BOX), d.execute_script(
         "const e = document.documentElement; return e.scrollWidth <= e.clientWidth && e.clientWidth")
     assert sirka, "scrolls horizontally"
@@ -125,6 +129,10 @@ def telefon(d):
                              ".map(e => parseFloat(getComputedStyle(e).fontSize))")
     assert min(pisma) >= 16, pisma
     tab(d, "TZpusob1", ["TZpusob1", "TMedium1", "TVykon", "TDeltaT", "TDeltaP", "TPocitej", "TKonec"])
+    d.execute_script("scrollTo(0, 0)")
+    d.find_element("id", "TPocitej").click()
+    assert d.execute_script("const r = document.getElementById('Tkvs').getBoundingClientRect();"
+                            "return r.top >= 0 && r.bottom <= innerHeight"), "Kvs not in view after a compute"
 
 
 def bez_site(d, server, vstupy, vysledky):
