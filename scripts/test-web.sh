@@ -13,25 +13,7 @@ command -v npm >/dev/null || bash scripts/install-missing.sh npm
 build=${VENTIL_WEB_BUILD:-build-web-tests}
 strana=$(realpath -m "${VENTIL_WEB_PAGE:-build-web}")
 
-# Emscripten keeps the C and C++ libraries it builds for WebAssembly in a
-# cache, on Debian /usr/share/emscripten/cache (em-config CACHE). Debian 12
-# ships it filled and frozen, so any user compiles at once. Where a first
-# compile cannot use it (not filled, and not writable by this user), the
-# libraries are built, once and for some minutes, into a cache of the user's
-# own.
-zkouska=$(mktemp -d "${TMPDIR:-/tmp}/ventil-em.XXXXXX")
-trap 'rm -rf "$zkouska"' EXIT
-printf '#include <string>\nint main(int n, char **) { return std::string(n, 0).size() > 9; }\n' \
-    >"$zkouska/zkouska.cpp"
-if ! NODE_PATH=/usr/share/nodejs em++ -fexceptions -sNODERAWFS=1 "$zkouska/zkouska.cpp" \
-        -o "$zkouska/zkouska.js" >"$zkouska/vystup" 2>&1; then
-    cache=${XDG_CACHE_HOME:-$HOME/.cache}/ventil-emscripten
-    mkdir -p "$cache" 2>/dev/null || cache=$PWD/$build/.emscripten-cache
-    mkdir -p "$cache"
-    echo "Emscripten's own cache is not usable here ($(tail -n1 "$zkouska/vystup")):" \
-         "building its libraries into $cache"
-    export EM_CACHE=$cache EM_FROZEN_CACHE=
-fi
+priprav_emscripten "$build"
 
 VENTIL_WEB_BUILD=$strana bash scripts/web.sh >/dev/null
 [ -f "$build/build.ninja" ] && grep -qxF "VENTIL_WEB_STRANA:PATH=$strana" "$build/CMakeCache.txt" ||
