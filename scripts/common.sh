@@ -32,8 +32,11 @@ baliky_windows=(
     libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
 )
 
-# What the web edition needs: building it with Debian's Emscripten, running
-# its tests under node and in a real headless Chromium.
+# What the web edition needs: building it with Debian's Emscripten (and the
+# parser its optimiser runs), running its tests under node and in a real
+# headless Chromium. npm, for the browser test's axe-core, comes with some
+# nodes and is its own package with Debian's: scripts/test-web.sh asks for
+# it where it is missing.
 baliky_web=(
     cmake ninja-build python3
     emscripten nodejs             # WebAssembly, its test programs under node
@@ -61,4 +64,28 @@ program_wine() {
         [ -x "${zavadec%/*}/$1" ] && echo "${zavadec%/*}/$1" && return
     echo "Wine's $1 not found (Debian: wine64)" >&2
     return 1
+}
+
+# priprav_emscripten BUILD_DIR: makes sure Emscripten can compile here.
+# Emscripten keeps the C and C++ libraries it builds for WebAssembly in a
+# cache, on Debian /usr/share/emscripten/cache (em-config CACHE). Debian 12
+# ships it filled and frozen, so any user compiles at once. Where a first
+# compile cannot use it (not filled, and not writable by this user), the
+# libraries are built, once and for some minutes, into a cache of the user's
+# own (EM_CACHE), or of the build directory where the user has no home.
+priprav_emscripten() {
+    local build=$1 zkouska cache
+    zkouska=$(mktemp -d "${TMPDIR:-/tmp}/ventil-em.XXXXXX")
+    printf '#include <string>\nint main(int n, char **) { return std::string(n, 0).size() > 9; }\n' \
+        >"$zkouska/zkouska.cpp"
+    if ! NODE_PATH=/usr/share/nodejs em++ -fexceptions -sNODERAWFS=1 "$zkouska/zkouska.cpp" \
+            -o "$zkouska/zkouska.js" >"$zkouska/vystup" 2>&1; then
+        cache=${XDG_CACHE_HOME:-$HOME/.cache}/ventil-emscripten
+        mkdir -p "$cache" 2>/dev/null || cache=$PWD/$build/.emscripten-cache
+        mkdir -p "$cache"
+        echo "Emscripten's own cache is not usable here ($(tail -n1 "$zkouska/vystup")):" \
+             "building its libraries into $cache"
+        export EM_CACHE=$cache EM_FROZEN_CACHE=
+    fi
+    rm -rf "$zkouska"
 }

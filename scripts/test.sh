@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up, builds and runs every test through CTest (the
 # formatting check included): the Linux edition's in build/, then the
-# Windows edition's, cross-built and run under Wine (scripts/test-windows.sh).
+# Windows edition's, cross-built and run under Wine (scripts/test-windows.sh),
+# then the web edition's, built with Emscripten and run under node and in a
+# headless Chromium (scripts/test-web.sh).
 #
 # With VENTIL_SANITIZE_TESTS=1, as CI runs it, every test then runs once more
 # in a build with AddressSanitizer and UndefinedBehaviorSanitizer, in
@@ -14,6 +16,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 (cd "${VENTIL_BUILD:-build}" && ctest --output-on-failure --no-tests=error -j"$(nproc)")
 bash scripts/test-windows.sh
+bash scripts/test-web.sh
 
 if [ "${VENTIL_SANITIZE_TESTS:-0}" = 1 ]; then
     asan=${VENTIL_ASAN_BUILD:-build-asan}
