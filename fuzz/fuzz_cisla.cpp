@@ -73,7 +73,7 @@ void PorovnejSeStrtod(std::string_view text, const PrectenoCislo &r)
         return;
     errno = 0;
     char *konec = nullptr;
-    const double v = StrtodReference(t.c_str(), &konec);
+    const double v = CtiStrtod(t.c_str(), &konec);
     // No number at all reads as +0; the C library's sign of a failed
     // conversion differs between libraries.
     if (konec == t.c_str()) {

@@ -41,7 +41,7 @@ inline std::string TextBitu(double x)
 // The C library's strtod, correctly rounded, as a reference reader of
 // decimal text: MinGW's own one, where plain strtod may be the Windows C
 // runtime's, which does not round every decimal to the nearest double.
-inline double StrtodReference(const char *text, char **konec)
+inline double CtiStrtod(const char *text, char **konec)
 {
 #ifdef __MINGW32__
     return __mingw_strtod(text, konec);
