@@ -64,6 +64,13 @@ mountin tmpfs shm "$root/dev/shm" mode=1777,nosuid,nodev
 mountin tmpfs tmp "$root/tmp" mode=1777,nosuid,nodev
 mountin tmpfs run "$root/run" mode=0755,nosuid,nodev
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+# Where this machine reaches the package registries through a proxy of its
+# own certificate authority, node (npm) in the root trusts it as here.
+ca=()
+if [ -f "${NODE_EXTRA_CA_CERTS:-}" ]; then
+    cp -L "$NODE_EXTRA_CA_CERTS" "$root/etc/ventil-extra-ca.crt"
+    ca=(NODE_EXTRA_CA_CERTS=/etc/ventil-extra-ca.crt)
+fi
 
 rm -rf "$root/src/ventil"
 mkdir -p "$root/src"
@@ -71,7 +78,7 @@ git clone -q --no-hardlinks . "$root/src/ventil"
 # A clean environment, as a login shell in that root has it. Waited for in
 # the background, so that a signal to this script ends it at once, and the
 # clean-up ends what ran in the root.
-chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 CI="${CI:-}" \
+chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 CI="${CI:-}" "${ca[@]}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     bash -c 'cd /src/ventil && exec "$@"' bash "$@" </dev/null &
 wait $!
