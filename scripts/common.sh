@@ -32,16 +32,20 @@ baliky_windows=(
     libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
 )
 
-# What the web edition needs: building it with Debian's Emscripten (and the
-# parser its optimiser runs), running its tests under node and in a real
-# headless Chromium. npm, for the browser test's axe-core, comes with some
-# nodes and is its own package with Debian's: scripts/test-web.sh asks for
-# it where it is missing.
+# What building the web edition needs: Debian's Emscripten, node and the
+# parser Emscripten's optimiser runs under it.
 baliky_web=(
     cmake ninja-build python3
     emscripten nodejs             # WebAssembly, its test programs under node
     node-acorn                    # the parser Emscripten's optimiser runs under node
-    libfast-float-dev libfmt-dev doctest-dev  # header only, for every edition
+    libfast-float-dev libfmt-dev  # header only, for every edition
+)
+# What the web edition's tests need besides: its suites run under node, the
+# page in a real headless Chromium. npm, for the browser test's axe-core,
+# comes with some nodes and is its own package with Debian's:
+# scripts/test-web.sh asks for it where it is missing.
+baliky_web_testu=(
+    doctest-dev                   # the computation's suites, run under node
     chromium chromium-driver chromium-l10n python3-selenium  # the page in a real browser
 )
 

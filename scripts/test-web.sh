@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
-bash scripts/install-missing.sh "${baliky_web[@]}"
+bash scripts/install-missing.sh "${baliky_web[@]}" "${baliky_web_testu[@]}"
 command -v npm >/dev/null || bash scripts/install-missing.sh npm
 build=${VENTIL_WEB_BUILD:-build-web-tests}
 strana=$(realpath -m "${VENTIL_WEB_PAGE:-build-web}")

@@ -24,8 +24,10 @@ bash scripts/install-missing.sh "${baliky_web[@]}"
 
 out=${VENTIL_WEB_BUILD:-build-web}
 obj=$out.cmake
-emcmake cmake -S . -B "$obj" -G Ninja -DVENTIL_QT=OFF -DBUILD_TESTING=OFF \
-    -DCMAKE_BUILD_TYPE=Release -DVENTIL_WERROR=ON >/dev/null
+priprav_emscripten "$obj"
+[ -f "$obj/build.ninja" ] ||
+    konfiguruj "$obj" -DVENTIL_QT=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" >/dev/null
 cmake --build "$obj" --target ventil_web
 
 rm -rf "$out"
