@@ -3,6 +3,7 @@
 #include "OvladaceOkna.h"
 
 #include <array>
+#include <cstddef>
 
 // The controls in the order a person reads the window: the logo and the
 // heading, the method, the medium, the inputs row by row (caption, field,
@@ -10,29 +11,35 @@
 // and the valve picture last, as an illustration. A window too narrow for
 // the design's places lays the controls out in this order, one column, and
 // Tab follows it there. A frame comes before the controls it holds.
-// clang-format off
-inline constexpr std::array PoradiCteni = std::to_array<IdOvladace>({
-    Ovl("Image1"), Ovl("LNadpis"),
-    Ovl("Frame1"), Ovl("TZpusob1"), Ovl("TZpusob2"),
-    Ovl("Frame2"), Ovl("TMedium1"), Ovl("TMedium2"), Ovl("TMedium3"),
-    Ovl("Frame3"),
-    Ovl("Lvykon"), Ovl("TVykon"), Ovl("LJVykon"),
-    Ovl("LDeltaT"), Ovl("TDeltaT"), Ovl("LJDeltaT"),
-    Ovl("LPpary"), Ovl("TPpary"), Ovl("LJPpary"),
-    Ovl("LSuchost"), Ovl("TSuchost"), Ovl("LJSuchost"),
-    Ovl("LZprutok"), Ovl("TZprutok"), Ovl("LJZprutok"),
-    Ovl("LDeltaP"), Ovl("TDeltaP"), Ovl("LJDeltaP"),
-    Ovl("TPocitej"),
-    Ovl("LPrutok"), Ovl("TPrutok"), Ovl("LJPrutok"),
-    Ovl("LObjem1"), Ovl("TObjem1"), Ovl("LJObjem1"),
-    Ovl("LObjem2"), Ovl("TObjem2"), Ovl("LJObjem2"),
-    Ovl("LObjem12"), Ovl("TObjem12"), Ovl("LJObjem12"),
-    Ovl("Lkvs"), Ovl("Tkvs"), Ovl("Label1"),
-    Ovl("THlaska"),
-    Ovl("TKonec"),
-    Ovl("Image2"),
-});
-// clang-format on
+namespace detail {
+// The rows of values whose field is of that kind, each as caption, field,
+// unit, in the order of Radek, which is the order they read in.
+template <std::size_t N>
+constexpr std::size_t PridejRadky(std::array<IdOvladace, N> &poradi, std::size_t n,
+                                  DruhOvladace druh)
+{
+    for (const RadekHodnoty &r : RadkyHodnot)
+        if (Ovladace[r.pole].druh == druh)
+            for (const IdOvladace i : {r.popisek, r.pole, r.jednotka})
+                poradi[n++] = i;
+    return n;
+}
+} // namespace detail
+
+inline constexpr auto PoradiCteni = [] {
+    std::array<IdOvladace, Ovladace.size()> poradi{};
+    std::size_t n = 0;
+    for (const IdOvladace i :
+         {Ovl("Image1"), Ovl("LNadpis"), Ovl("Frame1"), Ovl("TZpusob1"), Ovl("TZpusob2"),
+          Ovl("Frame2"), Ovl("TMedium1"), Ovl("TMedium2"), Ovl("TMedium3"), Ovl("Frame3")})
+        poradi[n++] = i;
+    n = detail::PridejRadky(poradi, n, DruhOvladace::TextovePole);
+    poradi[n++] = Ovl("TPocitej");
+    n = detail::PridejRadky(poradi, n, DruhOvladace::VystupniPole);
+    for (const IdOvladace i : {Ovl("THlaska"), Ovl("TKonec"), Ovl("Image2")})
+        poradi[n++] = i;
+    return poradi;
+}();
 
 namespace detail {
 // Every control once, and each frame before what it holds.

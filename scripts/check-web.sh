@@ -5,13 +5,10 @@
 # (of the sorted list of its files' sha256).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-for clone in "$tmp/a" "$tmp/one-path/b"; do
-    git clone -q --no-hardlinks . "$clone"
-    git -C "$clone" checkout -q "$(git rev-parse HEAD)"
-    bash "$clone/scripts/web.sh" >"$tmp/log" 2>&1 || { cat "$tmp/log"; exit 1; }
-done
+ve_dvou_klonech "$tmp" web.sh
 diff -r "$tmp/a/build-web" "$tmp/one-path/b/build-web"
 for clone in "$tmp/a" "$tmp/one-path/b"; do
     echo "$(cd "$clone/build-web" && find . -type f | LC_ALL=C sort | xargs sha256sum | sha256sum | cut -d' ' -f1)  $clone/build-web"

@@ -4,13 +4,10 @@
 # the MSI of both are the same bytes. Prints their sha256.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-for clone in "$tmp/a" "$tmp/one-path/b"; do
-    git clone -q --no-hardlinks . "$clone"
-    git -C "$clone" checkout -q "$(git rev-parse HEAD)"
-    bash "$clone/scripts/windows.sh" >"$tmp/log" 2>&1 || { cat "$tmp/log"; exit 1; }
-done
+ve_dvou_klonech "$tmp" windows.sh
 for f in ventil.exe "ventil-$(sed -n '1s/^ventil (\([^)]*\)).*/\1/p' packaging/changelog)-x64.msi"; do
     cmp "$tmp/a/build-windows/$f" "$tmp/one-path/b/build-windows/$f"
     sha256sum "$tmp/a/build-windows/$f" "$tmp/one-path/b/build-windows/$f"

@@ -58,6 +58,19 @@ konfiguruj() {
     cmake -S . -B "$build" -G Ninja -DVENTIL_WERROR=ON "$@"
 }
 
+# ve_dvou_klonech TMP SCRIPT: runs scripts/SCRIPT in two clones of this
+# commit at different paths, TMP/a and TMP/one-path/b, to check that what it
+# makes does not depend on where it is built; its output is shown only where
+# it fails.
+ve_dvou_klonech() {
+    local tmp=$1 skript=$2 klon
+    for klon in "$tmp/a" "$tmp/one-path/b"; do
+        git clone -q --no-hardlinks . "$klon"
+        git -C "$klon" checkout -q "$(git rev-parse HEAD)"
+        bash "$klon/scripts/$skript" >"$tmp/log" 2>&1 || { cat "$tmp/log"; return 1; }
+    done
+}
+
 # program_wine NAME: the path of Wine's program NAME (wineserver, wine64):
 # from PATH, else from the folder of the wine64 package's loader, where
 # Debian keeps what it does not link into /usr/bin (/usr/lib/wine on 12).
