@@ -1,8 +1,8 @@
 """The web edition in a real headless Chromium, one row of KROKY a step, in
 two browsers (Czech and English): the layout against the control table, the
 phone's column, computes and a refusal with each language's separator, the
-Tab order, the names in Chromium's own accessibility tree, axe-core, and a
-compute with the server stopped.
+Tab order, the names in Chromium's own accessibility tree, axe-core, a
+compute with the server stopped, and the end.
 
 Arguments: the built page's folder, the sources, axe-core's axe.min.js."""
 import os
@@ -145,6 +145,16 @@ def bez_site(d, server, vstupy, vysledky):
     spocitej(d, vstupy, vysledky)
 
 
+def konec(d):
+    """Ukonči in a tab the page did not open: the window goes and a line
+    says that Ventil has ended; a reload starts it again."""
+    d.find_element("id", "TKonec").click()
+    assert d.execute_script("return ['Ventil', 'Konec'].map("
+                            "j => document.getElementById(j).checkVisibility())") == [False, True]
+    d.refresh()
+    ukazano(d)
+
+
 VODA = {"TVykon": "100", "TDeltaT": "20", "TDeltaP": "100"}
 PARA = {"TMedium2": None, "TVykon": "100", "TSuchost": "1", "TPpary": "400", "TDeltaP": "100"}
 KRITICKA = {"TMedium2": None, "TVykon": "100", "TSuchost": "1", "TPpary": "200", "TDeltaP": "101"}
@@ -177,6 +187,7 @@ KROKY = [
     ("en-US", spocitej, (VODA, {"TPrutok": "4.31", "Tkvs": "4.31", "THlaska": ""})),
     ("en-US", spocitej, (KRITICKA, {"TPrutok": "144", "Tkvs": "5.93", "THlaska": ""})),
     ("en-US", spocitej, (NULA, {"Tkvs": "5.93", "THlaska": ZADEJ})),
+    ("en-US", konec, ()),
 ]
 
 for jazyk in ("cs-CZ", "en-US"):
