@@ -2,7 +2,7 @@
 two browsers (Czech and English): the layout against the control table, the
 phone's column, computes and a refusal with each language's separator, the
 Tab order, the names in Chromium's own accessibility tree, axe-core, a
-compute with the server stopped, and the end.
+compute with the server stopped, what the page stores, and the end.
 
 Arguments: the built page's folder, the sources, axe-core's axe.min.js."""
 import os
@@ -145,6 +145,15 @@ def bez_site(d, server, vstupy, vysledky):
     spocitej(d, vstupy, vysledky)
 
 
+def soukromi(d):
+    """Nothing asked of another origin, and nothing stored but the service
+    worker's cache: no cookie, no local or session storage, no IndexedDB."""
+    assert d.execute_async_script(
+        "indexedDB.databases().then(b => arguments[0]([performance.getEntriesByType('resource')"
+        ".every(e => e.name.startsWith(location.origin)), document.cookie, localStorage.length,"
+        " sessionStorage.length, b.length]))") == [True, "", 0, 0, 0]
+
+
 def konec(d):
     """Ukonči in a tab the page did not open: the window goes and a line
     says that Ventil has ended; a reload starts it again."""
@@ -184,6 +193,7 @@ KROKY = [
     ("cs-CZ", velikost, (TELEFON, True)),
     ("cs-CZ", axe, ([],)),
     ("cs-CZ", bez_site, (VODA, {"TPrutok": "4,31", "Tkvs": "4,31"})),
+    ("cs-CZ", soukromi, ()),
     ("en-US", spocitej, (VODA, {"TPrutok": "4.31", "Tkvs": "4.31", "THlaska": ""})),
     ("en-US", spocitej, (KRITICKA, {"TPrutok": "144", "Tkvs": "5.93", "THlaska": ""})),
     ("en-US", spocitej, (NULA, {"Tkvs": "5.93", "THlaska": ZADEJ})),
